@@ -1,0 +1,61 @@
+#include "counties/region_catalogue.h"
+
+#include "counties/county_table.h"
+
+namespace quorvel {
+
+std::string_view RegionName(RegionId region) {
+  return IsValidRegion(region) ? RegionCatalogue[static_cast<std::size_t>(region)].name
+                               : std::string_view{};
+}
+
+std::string_view RegionAbbreviation(RegionId region) {
+  return IsValidRegion(region) ? RegionCatalogue[static_cast<std::size_t>(region)].abbreviation
+                               : std::string_view{};
+}
+
+std::optional<std::string_view> FindStateAbbreviation(std::string_view text) {
+  int lo = 0;
+  int hi = kFirstContest - 1;
+  while (lo <= hi) {
+    const int mid = (lo + hi) / 2;
+    const std::string_view key = RegionCatalogue[static_cast<std::size_t>(mid)].abbreviation;
+    const int order = CompareKeys(text, key);
+    if (order < 0) {
+      hi = mid - 1;
+    } else if (order > 0) {
+      lo = mid + 1;
+    } else {
+      return key;
+    }
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+// The state lookup is a binary search: the state rows must stay sorted.
+constexpr bool StatesSorted() {
+  for (std::size_t i = 1; i < static_cast<std::size_t>(kFirstContest); ++i) {
+    if (!(RegionCatalogue[i - 1].abbreviation < RegionCatalogue[i].abbreviation)) return false;
+  }
+  return true;
+}
+static_assert(StatesSorted(),
+              "RegionCatalogue: state rows must be in ascending abbreviation order");
+
+// Every offered id is a catalogue row and none is offered twice.
+constexpr bool ChoiceOrderValid() {
+  for (std::size_t i = 0; i < RegionChoiceOrder.size(); ++i) {
+    if (!IsValidRegion(RegionChoiceOrder[i])) return false;
+    for (std::size_t j = 0; j < i; ++j) {
+      if (RegionChoiceOrder[j] == RegionChoiceOrder[i]) return false;
+    }
+  }
+  return true;
+}
+static_assert(ChoiceOrderValid(), "RegionChoiceOrder: ids must be distinct catalogue rows");
+
+}  // namespace
+
+}  // namespace quorvel

@@ -1,0 +1,21 @@
+// The conversion driver: copies the log's header, parses its records and has
+// each one rewritten and written.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "core/message_log.h"
+#include "counties/region_catalogue.h"
+#include "engine/platform/text_reader.h"
+#include "engine/platform/text_writer.h"
+
+namespace quorvel {
+
+// Converts the whole of input into output for region, ending with the two
+// summary lines in the information list. outputName, when given, is named in
+// the second one.
+void ConvertLog(TextReader& input, TextWriter& output, RegionId region, int addMobile,
+                std::optional<std::string_view> outputName, MessageLog& log);
+
+}  // namespace quorvel

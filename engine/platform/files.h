@@ -1,0 +1,34 @@
+// Opening the two files of a conversion, with the sharing rules of Windows:
+// the input may be read by others but not written while it is open, and the
+// output is open to nobody else. So the output can never be the input under
+// another name.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/platform/byte_stream.h"
+
+namespace quorvel {
+
+class InputFile : public ByteSource {
+ public:
+  // Whether the bytes still need the text-mode rules applied by TextReader.
+  virtual bool NeedsTextTranslation() const = 0;
+};
+
+class OutputFile : public ByteSink {
+ public:
+  virtual bool NeedsTextTranslation() const = 0;
+  // Closes the file; false if closing failed (data that could not be stored).
+  virtual bool Close() = 0;
+};
+
+// nullptr when the file cannot be opened for reading (or is not a file).
+std::unique_ptr<InputFile> OpenInputFile(const std::string& path);
+
+// Creates or empties path for writing; nullptr when that fails or when path
+// names the open input file, in which case the input is left untouched.
+std::unique_ptr<OutputFile> OpenOutputFile(const std::string& path, const InputFile& input);
+
+}  // namespace quorvel

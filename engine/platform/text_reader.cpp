@@ -1,0 +1,108 @@
+#include "engine/platform/text_reader.h"
+
+#include <cstring>
+
+namespace quorvel {
+
+namespace {
+constexpr std::size_t kBlockSize = 1 << 18;
+constexpr char kEndOfFile = '\x1a';
+}  // namespace
+
+TextReader::TextReader(ByteSource& source, bool translate)
+    : source_(source), translate_(translate), buffer_(kBlockSize) {}
+
+bool TextReader::NextLine(std::string_view& line) {
+  for (;;) {
+    const char* data = buffer_.data();
+    const void* lf =
+        scanned_ < end_ ? std::memchr(data + scanned_, '\n', end_ - scanned_) : nullptr;
+    if (lf != nullptr) {
+      const std::size_t stop = static_cast<std::size_t>(static_cast<const char*>(lf) - data) + 1;
+      line = std::string_view(data + begin_, stop - begin_);
+      begin_ = scanned_ = stop;
+      return true;
+    }
+    scanned_ = end_;
+    if (!Fill()) {
+      if (begin_ == end_) return false;
+      line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+      begin_ = scanned_ = end_;
+      return true;
+    }
+  }
+}
+
+bool TextReader::Fill() {
+  if (ended_) return false;
+  if (begin_ > 0) {
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    scanned_ -= begin_;
+    begin_ = 0;
+  }
+  // Room for a full block plus the CR held back from the previous one.
+  // Room for a full block plus the CR held back from the previous one; grow
+  // geometrically so that a very long line costs linear time.
+  if (buffer_.size() - end_ < kBlockSize + 1) {
+    const std::size_t needed = end_ + kBlockSize + 1;
+    buffer_.resize(needed > 2 * buffer_.size() ? needed : 2 * buffer_.size());
+  }
+  char* target = buffer_.data() + end_;
+  const std::ptrdiff_t got = source_.Read(translate_ ? target + 1 : target, kBlockSize);
+  if (got <= 0) {
+    failed_ = got < 0;
+    ended_ = true;
+    if (pendingCr_) {
+      *target = '\r';
+      ++end_;
+      pendingCr_ = false;
+      return true;
+    }
+    return false;
+  }
+  const std::size_t size = static_cast<std::size_t>(got);
+  end_ += translate_ ? Translate(target, size) : size;
+  return true;
+}
+
+// Translates the size bytes at data + 1 into data, returning the new count.
+// Output never overtakes input: a held-back CR is the only extra byte, and
+// the block was read one byte further on to make room for it.
+std::size_t TextReader::Translate(char* data, std::size_t size) {
+  const char* in = data + 1;
+  const char* const last = in + size;
+  char* out = data;
+  if (pendingCr_) {
+    pendingCr_ = false;
+    if (*in == '\n') {
+      *out++ = '\n';
+      ++in;
+    } else {
+      *out++ = '\r';
+    }
+  }
+  while (in < last) {
+    const char c = *in++;
+    if (c == '\r') {
+      if (in == last) {
+        pendingCr_ = true;
+        break;
+      }
+      if (*in == '\n') continue;  // the LF that follows is kept
+      *out++ = '\r';
+    } else if (c == kEndOfFile) {
+      ended_ = true;
+      break;
+    } else {
+      *out++ = c;
+    }
+  }
+  if (ended_ && pendingCr_) {
+    *out++ = '\r';
+    pendingCr_ = false;
+  }
+  return static_cast<std::size_t>(out - data);
+}
+
+}  // namespace quorvel

@@ -1,0 +1,40 @@
+// Reads a stream line by line in the text mode of Windows: a CR LF pair reads
+// as one LF, a lone CR stays, and a byte 0x1A ends the input.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "engine/platform/byte_stream.h"
+
+namespace quorvel {
+
+class TextReader {
+ public:
+  // translate: apply the text-mode rules here; off where the platform's C
+  // runtime already did (Windows text-mode files).
+  TextReader(ByteSource& source, bool translate);
+
+  // The next line with its LF, or the last bytes before the end without one.
+  // The view stays valid until the next call. False at the end of the input.
+  bool NextLine(std::string_view& line);
+
+  // True once a read from the source failed.
+  bool Failed() const { return failed_; }
+
+ private:
+  bool Fill();  // reads more bytes after end_; false when none came
+  std::size_t Translate(char* data, std::size_t size);
+
+  ByteSource& source_;
+  bool translate_;
+  bool ended_ = false;
+  bool failed_ = false;
+  bool pendingCr_ = false;  // a CR ended the last block; its LF may follow
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;    // start of unread data
+  std::size_t end_ = 0;      // end of data
+  std::size_t scanned_ = 0;  // data before this holds no LF
+};
+
+}  // namespace quorvel

@@ -1,0 +1,43 @@
+// Buffered output in the text mode of Windows: every LF goes out as CR LF.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "engine/platform/byte_stream.h"
+
+namespace quorvel {
+
+class TextWriter {
+ public:
+  // translate: write LF as CR LF here; off where the platform's C runtime
+  // already does it (Windows text-mode files).
+  TextWriter(ByteSink& sink, bool translate);
+  ~TextWriter();
+  TextWriter(const TextWriter&) = delete;
+  TextWriter& operator=(const TextWriter&) = delete;
+
+  void Put(std::string_view text);
+  void Put(char c) {
+    if (c == '\n' && translate_) PutRaw('\r');
+    PutRaw(c);
+  }
+  // Hands everything buffered to the sink; false if any write so far failed.
+  bool Flush();
+  bool Failed() const { return failed_; }
+
+ private:
+  void PutRaw(char c) {
+    if (used_ == buffer_.size()) Drain();
+    buffer_[used_++] = c;
+  }
+  void Drain();
+
+  ByteSink& sink_;
+  bool translate_;
+  bool failed_ = false;
+  std::vector<char> buffer_;
+  std::size_t used_ = 0;
+};
+
+}  // namespace quorvel

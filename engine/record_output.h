@@ -1,0 +1,18 @@
+// Writes one record: once, or once per county of a county line, each copy one
+// second after the one before.
+#pragma once
+
+#include "core/message_log.h"
+#include "core/qso_record.h"
+#include "counties/region_catalogue.h"
+#include "engine/platform/text_writer.h"
+
+namespace quorvel {
+
+// Rewrites the record's fields, then writes its copies. writtenQsos grows by
+// the copies written, countyLines by the QSOs added for a county line.
+// Returns the number of counties converted in the record.
+long long ProcessRecord(TextWriter& output, RegionId region, int addMobile, QsoRecord& record,
+                        long long& writtenQsos, long long& countyLines, MessageLog& log);
+
+}  // namespace quorvel

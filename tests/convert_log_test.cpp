@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "tests/test_support.h"
+
+namespace quorvel {
+namespace {
+
+using testing::ConvertText;
+using testing::WithoutCr;
+using Lines = std::vector<std::string>;
+
+constexpr const char* kHeader = "Log by a test\n<EOH>\n";
+
+std::string Record(const std::string& body) { return std::string(kHeader) + body; }
+
+TEST(ConvertLog, CopiesTheHeaderAndWritesEachRecordWithDateAndTimeFirst) {
+  const auto r = ConvertText(
+      "Contest log\r\n<ADIF_VER:5>3.1.4 <EOH>\r\n"
+      " <CALL:4>W1AW <QSO_DATE:8>20240504 <TIME_ON:4>1430 <BAND:3>20M <EOR>\r\n");
+  EXPECT_EQ(r.output,
+            "Contest log\r\n<ADIF_VER:5>3.1.4 <EOH>\r\n"
+            "<QSO_DATE:8>20240504 <TIME_ON:6>143000 <CALL:4>W1AW <BAND:3>20M <EOR>\r\n\r\n");
+  EXPECT_EQ(r.listing,
+            (Lines{"Converted 0 Pennsylvania counties.", "Wrote 1 QSOs to out.adi", ""}));
+}
+
+TEST(ConvertLog, HeaderRecognitionNeedsOneOfTheTwoExactForms) {
+  for (const char* eoh : {"<eoh>", "<EOH>"}) {
+    const auto r = ConvertText(std::string("h ") + eoh + "\n<CALL:4>W1AW<eor>\n");
+    EXPECT_EQ(r.listing[1], "Wrote 1 QSOs to out.adi") << eoh;
+  }
+  const std::string mixed = "header <EoH>\n<CALL:4>W1AW <EOR>\n";
+  const auto r = ConvertText(mixed);
+  EXPECT_EQ(WithoutCr(r.output), mixed);
+  EXPECT_EQ(r.listing,
+            (Lines{"Converted 0 Pennsylvania counties.", "Wrote 0 QSOs to out.adi", "",
+                   "WARNING: No end-of-header tag found; no record was converted.", ""}));
+}
+
+TEST(ConvertLog, TheEndOfHeaderLineIsCopiedWholeWithItsFields) {
+  const auto r = ConvertText("<PROGRAMID:4>TEST<EOH><CALL:4>W1AW<EOR>\n<CALL:4>K1AB<EOR>\n");
+  EXPECT_EQ(WithoutCr(r.output),
+            "<PROGRAMID:4>TEST<EOH><CALL:4>W1AW<EOR>\n"
+            "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:4>K1AB <EOR>\n\n");
+}
+
+TEST(ConvertLog, EmptyInputGivesEmptyOutputAndTheSummary) {
+  const auto r = ConvertText("", 42, 1, std::nullopt);
+  EXPECT_EQ(r.output, "");
+  EXPECT_EQ(r.listing, (Lines{"Converted 0 Texas counties.", "Wrote 0 QSOs", ""}));
+}
+
+TEST(ConvertLog, RecordsSpanLinesAndSeveralRecordsOnOneLineAreAllWritten) {
+  const auto r =
+      ConvertText(Record("<CALL:4>W1AW\n<BAND:3>20M\n<EOR>\n"
+                         "<CALL:4>K1AB <EOR> <CALL:4>N1CD <EOR><CALL:4>W2EF<EOR>\n"));
+  EXPECT_EQ(WithoutCr(r.output),
+            std::string(kHeader) +
+                "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:4>W1AW <BAND:3>20M <EOR>\n\n"
+                "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:4>K1AB <EOR>\n\n"
+                "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:4>N1CD <EOR>\n\n"
+                "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:4>W2EF <EOR>\n\n");
+}
+
+TEST(ConvertLog, ANameHoldingEorEndsTheRecordThere) {
+  const auto r = ConvertText(Record("<CALL:4>W1AW <APP_GEORGIA:2>GA <BAND:3>20M <EOR>\n"));
+  EXPECT_EQ(WithoutCr(r.output),
+            std::string(kHeader) +
+                "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:4>W1AW <APP_GEORGIA:2>GA\n\n"
+                "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <BAND:3>20M <EOR>\n\n");
+}
+
+TEST(ConvertLog, RecordWithOnlyTheEndTagIsWrittenWithThePreviousTime) {
+  const auto r =
+      ConvertText(Record("<QSO_DATE:8>20240504<TIME_ON:6>101112<CALL:4>W1AW<EOR>\n<EOR>\n"));
+  EXPECT_EQ(WithoutCr(r.output), std::string(kHeader) +
+                                     "<QSO_DATE:8>20240504 <TIME_ON:6>101112 <CALL:4>W1AW <EOR>\n\n"
+                                     "<QSO_DATE:8>20240504 <TIME_ON:6>101112 <EOR>\n\n");
+}
+
+TEST(ConvertLog, DateAndTimeFieldsInAnyLetterCaseSetTheTime) {
+  const auto r =
+      ConvertText(Record("<Call:4>W1AW\n<QSO_Date:8>20240615\n<Time_On:6>235958\n<eor>\n"
+                         "<qso_date:8>20240616<time_on:4>0001<eor>\n"));
+  EXPECT_EQ(WithoutCr(r.output), std::string(kHeader) +
+                                     "<QSO_DATE:8>20240615 <TIME_ON:6>235958 <Call:4>W1AW <eor>\n\n"
+                                     "<QSO_DATE:8>20240616 <TIME_ON:6>000100 <eor>\n\n");
+}
+
+TEST(ConvertLog, BadTimeLengthIsAnErrorAndKeepsThePreviousTime) {
+  const auto r =
+      ConvertText(Record("<QSO_DATE:8>20240504<TIME_ON:4>0930<EOR>\n<TIME_ON:5>09301<EOR>\n"));
+  EXPECT_EQ(WithoutCr(r.output), std::string(kHeader) +
+                                     "<QSO_DATE:8>20240504 <TIME_ON:6>093000 <EOR>\n\n"
+                                     "<QSO_DATE:8>20240504 <TIME_ON:6>093000 <EOR>\n\n");
+  EXPECT_EQ(r.listing, (Lines{"Converted 0 Pennsylvania counties.", "Wrote 2 QSOs to out.adi", "",
+                              "Could not parse time 09301", ""}));
+}
+
+TEST(ConvertLog, NormalisedDatesCarryToLaterRecordsThatSetOnlyTheTime) {
+  const auto r =
+      ConvertText(Record("<QSO_DATE:8>20240230<TIME_ON:4>1200<EOR><TIME_ON:4>1300<EOR>\n"));
+  EXPECT_EQ(WithoutCr(r.output), std::string(kHeader) +
+                                     "<QSO_DATE:8>20240301 <TIME_ON:6>120000 <EOR>\n\n"
+                                     "<QSO_DATE:8>20240301 <TIME_ON:6>130000 <EOR>\n\n");
+}
+
+TEST(ConvertLog, ValuesStayOnTheirLineAndAreCutAtTheNextTag) {
+  const auto r = ConvertText(Record("<CALL:10>W9ABC<BAND:3>20M <NAME:20>Bob\nrest<EOR>\n"));
+  EXPECT_EQ(WithoutCr(r.output),
+            std::string(kHeader) +
+                "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:5>W9ABC <BAND:3>20M <NAME:4>Bob\n"
+                "\n<EOR>\n\n");
+}
+
+TEST(ConvertLog, LongLinesAreReadWholeAndLongValuesWrittenWhole) {
+  const std::string name(600, 'n');
+  const std::string value(700, 'v');
+  const auto r = ConvertText(Record("<CALL:4>W1AW <" + name + ":700>" + value + " <EOR>\n"));
+  EXPECT_EQ(WithoutCr(r.output), std::string(kHeader) +
+                                     "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:4>W1AW\n<" +
+                                     name + ":700>" + value + "\n<EOR>\n\n");
+}
+
+TEST(ConvertLog, ARecordOpenAtTheEndIsReportedNotWritten) {
+  const auto r = ConvertText(Record("<CALL:4>W1AW<EOR>\n<CALL:4>K1AB <BAND:3>20M\n"));
+  EXPECT_EQ(r.listing,
+            (Lines{"Converted 0 Pennsylvania counties.", "Wrote 1 QSOs to out.adi", "",
+                   "WARNING: Last record has no end-of-record tag and was not written.", ""}));
+}
+
+TEST(ConvertLog, CtrlZEndsTheInput) {
+  const auto r = ConvertText(Record("<CALL:4>W1AW<EOR>\n\x1a<CALL:4>K1AB<EOR>\n"));
+  EXPECT_EQ(r.listing[1], "Wrote 1 QSOs to out.adi");
+}
+
+TEST(ConvertLog, ClosingMessageNamesTheRegionAndKeepsThePercentSignOfTheName) {
+  const auto r = ConvertText("", 56, 1, "100%s log.adi");
+  EXPECT_EQ(r.listing,
+            (Lines{"Converted 0 7QP/INQP/NEQP counties.", "Wrote 0 QSOs to 100%s log.adi", ""}));
+}
+
+TEST(ConvertLog, FieldsAlreadyConvertedAreWrittenWithTheirState) {
+  const auto r =
+      ConvertText(Record("<CALL:5>W9ABC <STATE:2>XX <CNTY:9>PA,Centre <STATE:2>YY <EOR>\n"));
+  EXPECT_EQ(WithoutCr(r.output),
+            std::string(kHeader) +
+                "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:5>W9ABC <STATE:2>XX\n"
+                "<CNTY:9>PA,Centre <STATE:2>PA <EOR>\n\n");
+}
+
+}  // namespace
+}  // namespace quorvel
