@@ -2,7 +2,7 @@
 // ADIF form and every county-bearing value is resolved.
 #pragma once
 
-#include <cstdint>
+#include <array>
 #include <string_view>
 
 #include "core/message_log.h"
@@ -10,6 +10,33 @@
 #include "counties/region_catalogue.h"
 
 namespace quorvel {
+
+// Names of the fields whose values are county abbreviations. The first,
+// "CNTY", matches in any letter case; the others only exactly as written.
+inline constexpr std::array<std::string_view, 20> CountyFieldNames = {
+    "CNTY",
+    "CTY",
+    "CTY2",
+    "CTY3",
+    "CTY4",
+    "EXCHANGE1",
+    "QTH",
+    "qth_rcvd",
+    "RCVD",
+    "RCVD_QTH",
+    "SRX",
+    "APP_N1MM_EXCHANGE1",
+    "APP_N1MM_MISCTEXT",
+    "APP_WRITELOG_CNTY",
+    "APP_WRITELOG_CTY2",
+    "APP_WRITELOG_CTY3",
+    "APP_WRITELOG_CTY4",
+    "APP_WRITELOG_QTH",
+    "APP_WRITELOG_RCVD",
+    "APP_WRITELOG_RCVD_QTH",
+};
+
+bool IsCountyFieldName(std::string_view name);
 
 struct RewriteResult {
   // Counties converted, less one for each repeated CNTY value removed; can be

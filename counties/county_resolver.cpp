@@ -1,0 +1,99 @@
+#include "counties/county_resolver.h"
+
+#include <optional>
+#include <string>
+
+#include "counties/canadian_sections.h"
+#include "counties/region_tables.h"
+
+namespace quorvel {
+
+namespace {
+
+struct County {
+  std::string_view state;
+  std::string_view name;
+};
+
+std::optional<County> SearchState(std::string_view value, const StateCountyTable& table,
+                                  std::string_view state) {
+  const auto name = SearchCountyTable(value, table, 0, static_cast<int>(table.rowCount) - 1);
+  if (!name) return std::nullopt;
+  return County{state, *name};
+}
+
+std::optional<County> SearchContest(std::string_view value, const ContestCountyTable& table) {
+  const auto match = SearchContestTable(value, table, 0, static_cast<int>(table.rowCount) - 1);
+  if (!match) return std::nullopt;
+  return County{match->state, match->county};
+}
+
+// MULTI covers the 7QP, the New England and the Indiana QSO parties at once.
+std::optional<County> SearchMulti(std::string_view value) {
+  if (auto county = SearchContest(value, *ContestCountyTableFor(kSevenQp))) return county;
+  if (auto county = SearchContest(value, *ContestCountyTableFor(kNeqp))) return county;
+  return SearchState(value, *StateCountyTableFor(kIndiana), RegionAbbreviation(kIndiana));
+}
+
+std::optional<County> SearchRegion(std::string_view value, RegionId region) {
+  if (const StateCountyTable* table = StateCountyTableFor(region)) {
+    return SearchState(value, *table, RegionAbbreviation(region));
+  }
+  if (const ContestCountyTable* table = ContestCountyTableFor(region)) {
+    return SearchContest(value, *table);
+  }
+  if (region == kMulti) return SearchMulti(value);
+  return std::nullopt;
+}
+
+// The text after the last blank; a value without a blank is its own last word.
+std::string_view LastWord(std::string_view value) {
+  const std::size_t blank = value.rfind(' ');
+  return blank == std::string_view::npos ? value : value.substr(blank + 1);
+}
+
+}  // namespace
+
+int ResolveCounty(AdifField& field, RegionId region, std::string_view callsign, MessageLog& log) {
+  const std::string_view value = field.value;
+  if (FindStateAbbreviation(value)) {
+    field.name = "STATE";
+    return 0;
+  }
+  if (FindCanadianArea(value)) return 0;
+  if (region == kPennsylvania) {
+    if (const auto state = FindSectionState(value)) {
+      // A section outside the fifty states keeps its own abbreviation.
+      if (!state->empty()) field.value.assign(*state);
+      field.name = "STATE";
+      return 0;
+    }
+  }
+  if (region == kNaqp) {
+    const std::string_view word = LastWord(value);
+    if (FindStateAbbreviation(word)) {
+      field.value = std::string(word);
+      field.name = "STATE";
+      return 0;
+    }
+  } else if (const auto county = SearchRegion(value, region)) {
+    // value is not needed any more; the field's own storage is reused.
+    field.value.assign(county->state).append(",").append(county->name);
+    field.name = "CNTY";
+    return 1;
+  } else if (region == kMulti && value == "NVCAR") {
+    std::string text(callsign);
+    text.append(" in ").append(value).append(" is an independent city.");
+    AddMessage(kWarningList, log, std::move(text));
+    field.value = std::string(RegionAbbreviation(kNevada));
+    field.name = "STATE";
+    return 0;
+  }
+  std::string text = "WARNING: ";
+  text.append(callsign).append(" in ").append(value).append(" is not a valid ");
+  text.append(RegionName(region)).append(" county abbreviation.");
+  AddMessage(kWarningList, log, std::move(text));
+  return 0;
+}
+
+}  // namespace quorvel
