@@ -100,6 +100,14 @@ TEST_F(RunConversionTest, AFullDiskIsAnErrorNotASuccess) {
   EXPECT_TRUE(r.listing.empty());
 }
 
+TEST_F(RunConversionTest, AReadErrorIsAnErrorNotASuccess) {
+  // Reading this file at its start always fails with an I/O error.
+  if (!std::filesystem::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc on this system";
+  const ConversionResult r = RunConversion("/proc/self/mem", output_, 37, 1);
+  EXPECT_EQ(r.error, "ERROR: Could not read input file.");
+  EXPECT_TRUE(r.listing.empty());
+}
+
 TEST_F(RunConversionTest, AnUnreadableInputCannotBeOpened) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   std::filesystem::permissions(input_, std::filesystem::perms::none);
