@@ -12,13 +12,15 @@ struct AdifField {
   std::string value;  // meaningful only when hasValue is true
   bool hasValue = false;
 
+  // A slot mostly gets the name it had in the record before, and often the
+  // value too: comparing is cheaper than copying.
   void Set(std::string_view newName, std::string_view newValue) {
-    name.assign(newName);
-    value.assign(newValue);
+    if (std::string_view(name) != newName) name.assign(newName);
+    if (std::string_view(value) != newValue) value.assign(newValue);
     hasValue = true;
   }
   void SetWithoutValue(std::string_view newName) {
-    name.assign(newName);
+    if (std::string_view(name) != newName) name.assign(newName);
     value.clear();
     hasValue = false;
   }

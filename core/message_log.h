@@ -25,5 +25,8 @@ MessageLog& AddMessage(int list, MessageLog& log, std::string text);
 // The lines of the message list: information, warnings, errors, each oldest
 // first, with one empty line after every list that is not empty.
 std::vector<std::string> ListMessages(const MessageLog& log);
+// The same, moving the texts out of a log that is no longer needed: a run's
+// messages are then held once, not twice.
+std::vector<std::string> ListMessages(MessageLog&& log);
 
 }  // namespace quorvel

@@ -1,6 +1,10 @@
 #include "engine/adif_writer.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "core/adif_field.h"
+#include "engine/byte_search.h"
 
 namespace quorvel {
 
@@ -9,6 +13,10 @@ namespace {
 constexpr std::size_t kLineLimit = 78;  // a blank and a field may end at column 79
 
 std::size_t PutDecimal(char* out, std::size_t value) {
+  if (value < 10) {  // most values are short
+    out[0] = static_cast<char>('0' + value);
+    return 1;
+  }
   char digits[24];
   std::size_t n = 0;
   do {
@@ -17,6 +25,72 @@ std::size_t PutDecimal(char* out, std::size_t value) {
   } while (value != 0);
   for (std::size_t i = 0; i < n; ++i) out[i] = digits[n - 1 - i];
   return n;
+}
+
+// Copies the short names and values of a log without a call to memcpy and
+// with few branches: two overlapping moves cover any length from 4 to 16.
+char* Copy(char* out, std::string_view text) {
+  const char* in = text.data();
+  const std::size_t n = text.size();
+  if (n > 16) {
+    std::memcpy(out, in, n);
+  } else if (n >= 8) {
+    std::uint64_t head, tail;
+    std::memcpy(&head, in, 8);
+    std::memcpy(&tail, in + n - 8, 8);
+    std::memcpy(out, &head, 8);
+    std::memcpy(out + n - 8, &tail, 8);
+  } else if (n >= 4) {
+    std::uint32_t head, tail;
+    std::memcpy(&head, in, 4);
+    std::memcpy(&tail, in + n - 4, 4);
+    std::memcpy(out, &head, 4);
+    std::memcpy(out + n - 4, &tail, 4);
+  } else if (n > 0) {
+    out[0] = in[0];
+    out[n / 2] = in[n / 2];
+    out[n - 1] = in[n - 1];
+  }
+  return out + n;
+}
+
+// The field text straight into the writer's buffer: the common case of a
+// field of reasonable size without a line feed in its value.
+bool PutDirect(TextWriter& output, bool blank, std::string_view name, const std::string_view* value,
+               std::string_view length, std::size_t textLength) {
+  if (textLength + 1 > TextWriter::kDirectLimit) return false;
+  char* const start = output.Reserve(textLength + 1);
+  char* out = start;
+  if (blank) *out++ = ' ';
+  *out++ = '<';
+  out = Copy(out, name);
+  if (value != nullptr) {
+    *out++ = ':';
+    for (const char digit : length) *out++ = digit;
+    *out++ = '>';
+    out = Copy(out, *value);
+  } else {
+    *out++ = '>';
+  }
+  // A line feed in the text (one that ended a value's line) needs the
+  // writer's translation: the bytes are then left uncommitted.
+  if (output.Translates() && byte_search::Find(start, out, '\n') != nullptr) return false;
+  output.Commit(out);
+  return true;
+}
+
+void PutPieces(TextWriter& output, std::string_view name, const std::string_view* value,
+               std::string_view length) {
+  output.Put('<');
+  output.Put(name);
+  if (value != nullptr) {
+    output.Put(':');
+    output.Put(length);
+    output.Put('>');
+    output.Put(*value);
+  } else {
+    output.Put('>');
+  }
 }
 
 }  // namespace
@@ -29,23 +103,19 @@ std::size_t WriteAdifField(TextWriter& output, std::string_view name, const std:
       value != nullptr ? name.size() + lengthDigits + value->size() + 3 : name.size() + 2;
 
   std::size_t next = textLength;
+  bool blank = false;
   if (column != 0) {
     if (column + textLength <= kLineLimit) {
-      output.Put(' ');
+      blank = true;
       next = column + textLength + 1;
     } else {
       output.Put('\n');
     }
   }
-  output.Put('<');
-  output.Put(name);
-  if (value != nullptr) {
-    output.Put(':');
-    output.Put(std::string_view(length, lengthDigits));
-    output.Put('>');
-    output.Put(*value);
-  } else {
-    output.Put('>');
+  const std::string_view digits(length, lengthDigits);
+  if (!PutDirect(output, blank, name, value, digits, textLength)) {
+    if (blank) output.Put(' ');
+    PutPieces(output, name, value, digits);
   }
   return next;
 }

@@ -1,5 +1,7 @@
 #include "engine/conversion_request.h"
 
+#include <utility>
+
 #include "core/message_log.h"
 #include "engine/convert_log.h"
 #include "engine/platform/files.h"
@@ -43,7 +45,7 @@ ConversionResult RunConversion(const std::string& inputPath, const std::string& 
   // A run that lost data must not look like a success.
   if (!written) return Failure("ERROR: Could not write output file.");
   if (!read) return Failure("ERROR: Could not read input file.");
-  return ConversionResult{{}, ListMessages(log)};
+  return ConversionResult{{}, ListMessages(std::move(log))};
 }
 
 }  // namespace quorvel

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "core/qso_record.h"
+#include "engine/byte_search.h"
 #include "engine/field_scanner.h"
+#include "engine/local_time_cache.h"
 #include "engine/qso_time.h"
 #include "engine/record_output.h"
 
@@ -22,8 +24,20 @@ bool EqualsIgnoringCase(std::string_view name, std::string_view upper) {
   return true;
 }
 
+// Every tag of the log is asked: the R of either spelling is looked for
+// first, eight bytes at a time.
 bool IsEndOfRecord(std::string_view name) {
-  return name.find("eor") != std::string_view::npos || name.find("EOR") != std::string_view::npos;
+  const char* const begin = name.data();
+  const char* const end = begin + name.size();
+  for (const char* r = begin + 2; r < end; ++r) {
+    r = byte_search::FindEither(r, end, 'r', 'R');
+    if (r == end) return false;
+    if ((*r == 'r' && r[-1] == 'o' && r[-2] == 'e') ||
+        (*r == 'R' && r[-1] == 'O' && r[-2] == 'E')) {
+      return true;
+    }
+  }
+  return false;
 }
 
 bool IsEndOfHeader(std::string_view line) {
@@ -52,6 +66,7 @@ class Driver {
   long long converted_ = 0;
   long long writtenQsos_ = 0;
   long long countyLines_ = 0;
+  LocalTimeCache clock_;
 };
 
 void Driver::ScanLine(std::string_view line) {
@@ -82,9 +97,9 @@ void Driver::ScanLine(std::string_view line) {
 }
 
 void Driver::CompleteRecord() {
-  record_.startTime = MakeStartTime(time_);
-  converted_ +=
-      ProcessRecord(output_, region_, addMobile_, record_, writtenQsos_, countyLines_, log_);
+  record_.startTime = MakeStartTime(time_, clock_);
+  converted_ += ProcessRecord(output_, region_, addMobile_, record_, writtenQsos_, countyLines_,
+                              log_, clock_);
   record_.Clear();
   recordOpen_ = false;
 }

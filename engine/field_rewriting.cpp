@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 
 #include "counties/county_resolver.h"
 
@@ -20,6 +19,13 @@ bool EqualsIgnoringCase(std::string_view name, std::string_view upper) {
     if (ToUpper(name[i]) != upper[i]) return false;
   }
   return true;
+}
+
+// Most names are told apart from a constant by their length or their first
+// letter, before a full comparison.
+bool Is(const std::string& text, std::string_view constant) {
+  return text.size() == constant.size() && (text.empty() || text[0] == constant[0]) &&
+         std::string_view(text) == constant;
 }
 
 // CALL is recognised in any letter case, as loggers write Call too.
@@ -68,11 +74,11 @@ RewriteResult Rewriter::Run() {
     AdifField& field = record_.field(i);
     if (IsCallsignName(field.name)) {
       callsignIndex_ = static_cast<std::ptrdiff_t>(i);
-    } else if (field.name == "APP_WRITELOG_RST") {
+    } else if (Is(field.name, "APP_WRITELOG_RST")) {
       field.name = "RST_RCVD";
-    } else if (field.name == "APP_WRITELOG_SNT") {
+    } else if (Is(field.name, "APP_WRITELOG_SNT")) {
       field.name = "RST_SENT";
-    } else if (field.name == "comment") {
+    } else if (Is(field.name, "comment")) {
       if (field.hasValue) RewriteComment(i);
     } else if (IsCountyFieldName(field.name) && field.hasValue) {
       RewriteCountyField(field);
@@ -108,7 +114,7 @@ void Rewriter::RewriteCountyField(AdifField& field) {
   const bool hasComma = value.find(',') != std::string::npos;
   if (!hasComma) std::transform(value.begin(), value.end(), value.begin(), ToUpper);
   RemovePortableSuffix(value);
-  if (hasComma || value == "DX") return;
+  if (hasComma || Is(value, "DX")) return;
   countyCount_ += ResolveCounty(field, region_, Callsign(), log_);
 }
 
@@ -126,27 +132,54 @@ void Rewriter::RemovePortableSuffix(std::string_view value) {
 }
 
 // Each county yields one QSO: a later CNTY field with an equal value goes.
+// The values seen are those of the CNTY fields kept so far, so no list of
+// them is needed.
 void Rewriter::RemoveRepeatedCounties() {
-  std::vector<std::string_view> seen;
   for (std::size_t i = 0; i < record_.fieldCount(); ++i) {
     AdifField& field = record_.field(i);
-    if (field.name != "CNTY") continue;
-    const std::string_view value = field.value;
-    if (std::find(seen.begin(), seen.end(), value) != seen.end()) {
-      field.name.clear();
-      --countyCount_;
-      continue;
+    if (!Is(field.name, "CNTY")) continue;
+    for (std::size_t j = 0; j < i; ++j) {
+      const AdifField& earlier = record_.field(j);
+      if (Is(earlier.name, "CNTY") && earlier.value == field.value) {
+        field.name.clear();
+        --countyCount_;
+        break;
+      }
     }
-    seen.push_back(value);
   }
 }
+
+// For each name length, the CountyFieldNames (by index) of that length:
+// every field of every record is asked, and the length and the first and last
+// letters rule nearly every name out before a full comparison.
+struct NamesOfLength {
+  std::size_t count = 0;
+  std::array<std::size_t, CountyFieldNames.size()> index{};
+};
+constexpr std::size_t kLongestName = 32;
+constexpr std::array<NamesOfLength, kLongestName> NamesByLength() {
+  std::array<NamesOfLength, kLongestName> lengths{};
+  for (std::size_t i = 1; i < CountyFieldNames.size(); ++i) {
+    NamesOfLength& names = lengths[CountyFieldNames[i].size()];
+    names.index[names.count++] = i;
+  }
+  return lengths;
+}
+constexpr std::array<NamesOfLength, kLongestName> kNamesByLength = NamesByLength();
 
 }  // namespace
 
 bool IsCountyFieldName(std::string_view name) {
   if (EqualsIgnoringCase(name, CountyFieldNames[0])) return true;
-  return std::find(CountyFieldNames.begin() + 1, CountyFieldNames.end(), name) !=
-         CountyFieldNames.end();
+  if (name.size() >= kLongestName) return false;
+  const NamesOfLength& names = kNamesByLength[name.size()];
+  for (std::size_t i = 0; i < names.count; ++i) {
+    const std::string_view candidate = CountyFieldNames[names.index[i]];
+    if (candidate.back() == name.back() && candidate.front() == name.front() && candidate == name) {
+      return true;
+    }
+  }
+  return false;
 }
 
 RewriteResult RewriteRecordFields(QsoRecord& record, RegionId region, int addMobile,

@@ -1,5 +1,7 @@
 #include "engine/qso_time.h"
 
+#include "engine/civil_time.h"
+#include "engine/local_time_cache.h"
 #include "engine/platform/local_time.h"
 
 namespace quorvel {
@@ -27,50 +29,11 @@ bool ScanNumber(std::string_view& text, std::size_t width, int& number) {
   return true;
 }
 
-// Days since 1970-01-01 of a proleptic Gregorian date (month 1..12).
-std::int64_t DaysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
-  year -= month <= 2 ? 1 : 0;
-  const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-  const std::int64_t yearOfEra = year - era * 400;
-  const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-  return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-
+// gmtime's reading of seconds: the fallback where the platform has none.
 void CivilFromSeconds(std::int64_t seconds, std::tm& time) {
-  const std::int64_t days = FloorDiv(seconds, 86400);
-  const std::int64_t rest = seconds - days * 86400;
-  const std::int64_t z = days + 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const std::int64_t dayOfEra = z - era * 146097;
-  const std::int64_t yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const std::int64_t mp = (5 * dayOfYear + 2) / 153;
-  const std::int64_t day = dayOfYear - (153 * mp + 2) / 5 + 1;
-  const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
-  const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
   time = std::tm{};
-  time.tm_year = static_cast<int>(year - 1900);
-  time.tm_mon = static_cast<int>(month - 1);
-  time.tm_mday = static_cast<int>(day);
-  time.tm_hour = static_cast<int>(rest / 3600);
-  time.tm_min = static_cast<int>(rest / 60 % 60);
-  time.tm_sec = static_cast<int>(rest % 60);
+  BreakDownSeconds(seconds, time);
   time.tm_isdst = 0;
-}
-
-std::int64_t SecondsAsUtc(const std::tm& time) {
-  const std::int64_t months = static_cast<std::int64_t>(time.tm_mon);
-  const std::int64_t year = 1900 + static_cast<std::int64_t>(time.tm_year) + FloorDiv(months, 12);
-  const std::int64_t month = months - FloorDiv(months, 12) * 12 + 1;
-  const std::int64_t days = DaysFromCivil(year, month, 1) + time.tm_mday - 1;
-  return days * 86400 + static_cast<std::int64_t>(time.tm_hour) * 3600 +
-         static_cast<std::int64_t>(time.tm_min) * 60 + time.tm_sec;
 }
 
 // Writes value as decimal, zero-padded to width; returns the length.
@@ -123,11 +86,14 @@ bool ReadQsoTime(std::string_view value, long long declaredLength, std::tm& time
   return true;
 }
 
-std::int64_t MakeStartTime(std::tm& time) {
+namespace {
+
+template <typename MakeLocal>
+std::int64_t MakeStartTimeWith(std::tm& time, MakeLocal makeLocal) {
   time.tm_isdst = -1;
   std::tm attempt = time;
   std::int64_t seconds = 0;
-  if (PlatformMakeLocalTime(attempt, seconds)) {
+  if (makeLocal(attempt, seconds)) {
     time = attempt;
     return seconds;
   }
@@ -136,9 +102,7 @@ std::int64_t MakeStartTime(std::tm& time) {
   return seconds;
 }
 
-QsoDateTime FormatStartTime(std::int64_t seconds) {
-  std::tm local{};
-  if (!PlatformLocalTime(seconds, local)) CivilFromSeconds(seconds, local);
+QsoDateTime Format(const std::tm& local) {
   QsoDateTime out{};
   std::size_t n = PutNumber(out.date, 1900 + static_cast<std::int64_t>(local.tm_year), 4);
   n += PutNumber(out.date + n, local.tm_mon + 1, 2);
@@ -148,6 +112,28 @@ QsoDateTime FormatStartTime(std::int64_t seconds) {
   t += PutNumber(out.time + t, local.tm_min, 2);
   PutNumber(out.time + t, local.tm_sec, 2);
   return out;
+}
+
+}  // namespace
+
+std::int64_t MakeStartTime(std::tm& time) { return MakeStartTimeWith(time, PlatformMakeLocalTime); }
+
+std::int64_t MakeStartTime(std::tm& time, LocalTimeCache& cache) {
+  return MakeStartTimeWith(time, [&cache](std::tm& tm, std::int64_t& seconds) {
+    return cache.MakeLocalTime(tm, seconds);
+  });
+}
+
+QsoDateTime FormatStartTime(std::int64_t seconds) {
+  std::tm local{};
+  if (!PlatformLocalTime(seconds, local)) CivilFromSeconds(seconds, local);
+  return Format(local);
+}
+
+QsoDateTime FormatStartTime(std::int64_t seconds, LocalTimeCache& cache) {
+  std::tm local{};
+  if (!cache.LocalTime(seconds, local)) CivilFromSeconds(seconds, local);
+  return Format(local);
 }
 
 }  // namespace quorvel

@@ -8,6 +8,8 @@
 
 namespace quorvel {
 
+class LocalTimeCache;
+
 // The broken-down time a run starts with, before any date or time was read:
 // 1 January 1970, 00:00:00 local time.
 std::tm InitialQsoTime();
@@ -26,6 +28,9 @@ bool ReadQsoTime(std::string_view value, long long declaredLength, std::tm& time
 // the time (before 1970 on some systems), the fields are read as UTC instead,
 // so every record still gets a definite time.
 std::int64_t MakeStartTime(std::tm& time);
+// The same, with the platform's answers reused where they are certain to be
+// the same (local_time_cache.h).
+std::int64_t MakeStartTime(std::tm& time, LocalTimeCache& cache);
 
 // Local date "%Y%m%d" and time "%H%M%S" of a start time.
 struct QsoDateTime {
@@ -34,5 +39,6 @@ struct QsoDateTime {
   std::size_t dateLength;
 };
 QsoDateTime FormatStartTime(std::int64_t seconds);
+QsoDateTime FormatStartTime(std::int64_t seconds, LocalTimeCache& cache);
 
 }  // namespace quorvel

@@ -19,10 +19,10 @@ struct CopyState {
 // Writes one copy; returns false when it took no CNTY field although copies
 // remain (no field left to take them from).
 bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, CopyState& state,
-               long long& countyLines, MessageLog& log) {
+               long long& countyLines, MessageLog& log, LocalTimeCache& clock) {
   bool stateWritten = false;
   bool countyWritten = false;
-  const QsoDateTime when = FormatStartTime(startTime);
+  const QsoDateTime when = FormatStartTime(startTime, clock);
   const std::string_view date(when.date, when.dateLength);
   const std::string_view time(when.time, 6);
   std::size_t column = WriteAdifField(output, "QSO_DATE", &date, 0);
@@ -31,11 +31,11 @@ bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, Co
   for (std::size_t i = 0; i < record.fieldCount(); ++i) {
     AdifField& field = record.field(i);
     if (field.name.empty()) continue;
-    if (field.name == "STATE") {
+    if (std::string_view(field.name) == "STATE") {
       if (stateWritten) continue;
       column = WriteAdifField(output, field, column);
       stateWritten = true;
-    } else if (field.name == "CNTY") {
+    } else if (std::string_view(field.name) == "CNTY") {
       if (countyWritten) continue;
       column = WriteAdifField(output, field, column);
       countyWritten = true;
@@ -61,13 +61,14 @@ bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, Co
 }  // namespace
 
 long long ProcessRecord(TextWriter& output, RegionId region, int addMobile, QsoRecord& record,
-                        long long& writtenQsos, long long& countyLines, MessageLog& log) {
+                        long long& writtenQsos, long long& countyLines, MessageLog& log,
+                        LocalTimeCache& clock) {
   const RewriteResult rewritten = RewriteRecordFields(record, region, addMobile, log);
   // Copies clear only names of CNTY fields, so the callsign's text stays put.
   CopyState state{rewritten.countyCount, rewritten.countyCount, rewritten.callsign};
   std::int64_t startTime = record.startTime;
   for (;;) {
-    const bool tookCounty = WriteCopy(output, record, startTime, state, countyLines, log);
+    const bool tookCounty = WriteCopy(output, record, startTime, state, countyLines, log, clock);
     ++startTime;
     ++writtenQsos;
     if (state.remaining <= 0 || !tookCounty) break;

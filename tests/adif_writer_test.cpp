@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <string>
+
 #include "engine/platform/byte_stream.h"
 
 namespace quorvel {
@@ -63,6 +67,46 @@ TEST(AdifWriter, WritesAFieldLongerThanALineWholeAndTheNextFieldOnANewLine) {
     EXPECT_EQ(column, std::string("<BAND:3>20M").size());
   }
   EXPECT_EQ(sink.bytes(), "\r\n<SHORT:150>" + value + "\r\n<BAND:3>20M");
+}
+
+// Many fields of every length, through the writer's buffer and past its end
+// many times over: each comes out whole and in order, a line feed in a value
+// as CR LF, lines broken by the 79-column rule.
+TEST(AdifWriter, ManyFieldsComeOutWholeAndInOrder) {
+  MemorySink sink;
+  std::string expected;
+  {
+    TextWriter writer(sink, true);
+    std::size_t column = 0;
+    for (std::size_t i = 0; i < 20000; ++i) {
+      const std::string name = "F" + std::string(i % 23, 'N');
+      std::string value(i % 37, static_cast<char>('a' + i % 26));
+      if (i % 101 == 0) value += "\n";
+      if (i % 997 == 0) value.insert(0, "\nx");
+      const bool hasValue = i % 13 != 0;
+      const std::string text = hasValue
+                                   ? "<" + name + ":" + std::to_string(value.size()) + ">" + value
+                                   : "<" + name + ">";
+      const std::string_view view = value;
+      const std::size_t next = WriteAdifField(writer, name, hasValue ? &view : nullptr, column);
+      if (column != 0 && column + text.size() <= 78) {
+        expected += " ";
+        EXPECT_EQ(next, column + text.size() + 1) << i;
+      } else {
+        if (column != 0) expected += "\r\n";
+        EXPECT_EQ(next, text.size()) << i;
+      }
+      for (const char c : text) expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+      column = next;
+    }
+  }
+  // The first difference, not the megabytes around it.
+  const std::string& bytes = sink.bytes();
+  const auto [got, want] =
+      std::mismatch(bytes.begin(), bytes.end(), expected.begin(), expected.end());
+  EXPECT_TRUE(got == bytes.end() && want == expected.end())
+      << "differs at byte " << (got - bytes.begin()) << " of " << bytes.size() << " ("
+      << expected.size() << " expected)";
 }
 
 }  // namespace

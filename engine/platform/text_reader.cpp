@@ -10,7 +10,7 @@ constexpr char kEndOfFile = '\x1a';
 }  // namespace
 
 TextReader::TextReader(ByteSource& source, bool translate)
-    : source_(source), translate_(translate), buffer_(kBlockSize) {}
+    : source_(source), translate_(translate), buffer_(2 * kBlockSize) {}
 
 bool TextReader::NextLine(std::string_view& line) {
   for (;;) {
@@ -41,9 +41,9 @@ bool TextReader::Fill() {
     scanned_ -= begin_;
     begin_ = 0;
   }
-  // Room for a full block plus the CR held back from the previous one.
   // Room for a full block plus the CR held back from the previous one; grow
-  // geometrically so that a very long line costs linear time.
+  // geometrically so that a very long line costs linear time. Two blocks from
+  // the start leave room for a block after any line shorter than one.
   if (buffer_.size() - end_ < kBlockSize + 1) {
     const std::size_t needed = end_ + kBlockSize + 1;
     buffer_.resize(needed > 2 * buffer_.size() ? needed : 2 * buffer_.size());
@@ -68,40 +68,44 @@ bool TextReader::Fill() {
 
 // Translates the size bytes at data + 1 into data, returning the new count.
 // Output never overtakes input: a held-back CR is the only extra byte, and
-// the block was read one byte further on to make room for it.
+// the block was read one byte further on to make room for it. The bytes
+// between two CRs move as one piece: a log has one CR in every line.
 std::size_t TextReader::Translate(char* data, std::size_t size) {
   const char* in = data + 1;
-  const char* const last = in + size;
+  const char* const blockEnd = in + size;
+  const void* eof = std::memchr(in, kEndOfFile, size);
+  const char* const stop = eof != nullptr ? static_cast<const char*>(eof) : blockEnd;
   char* out = data;
   if (pendingCr_) {
     pendingCr_ = false;
-    if (*in == '\n') {
+    if (in < stop && *in == '\n') {
       *out++ = '\n';
       ++in;
     } else {
       *out++ = '\r';
     }
   }
-  while (in < last) {
-    const char c = *in++;
-    if (c == '\r') {
-      if (in == last) {
+  while (in < stop) {
+    const void* found = std::memchr(in, '\r', static_cast<std::size_t>(stop - in));
+    const char* const cr = found != nullptr ? static_cast<const char*>(found) : stop;
+    const std::size_t n = static_cast<std::size_t>(cr - in);
+    std::memmove(out, in, n);
+    out += n;
+    in = cr;
+    if (found == nullptr) break;
+    if (++in == stop) {
+      // Its LF, if any, comes with the next block; the end of the input
+      // leaves it a lone CR.
+      if (eof != nullptr) {
+        *out++ = '\r';
+      } else {
         pendingCr_ = true;
-        break;
       }
-      if (*in == '\n') continue;  // the LF that follows is kept
-      *out++ = '\r';
-    } else if (c == kEndOfFile) {
-      ended_ = true;
       break;
-    } else {
-      *out++ = c;
     }
+    if (*in != '\n') *out++ = '\r';  // a lone CR stays; before an LF it goes
   }
-  if (ended_ && pendingCr_) {
-    *out++ = '\r';
-    pendingCr_ = false;
-  }
+  if (eof != nullptr) ended_ = true;
   return static_cast<std::size_t>(out - data);
 }
 

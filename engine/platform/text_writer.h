@@ -22,6 +22,17 @@ class TextWriter {
     if (c == '\n' && translate_) PutRaw('\r');
     PutRaw(c);
   }
+  // Room for size bytes (at most kDirectLimit) to be written straight into the
+  // buffer, LF translation left to the caller: for texts known to hold none.
+  // Commit then takes the bytes up to end.
+  static constexpr std::size_t kDirectLimit = 4096;
+  char* Reserve(std::size_t size) {
+    if (buffer_.size() - used_ < size) Drain();
+    return buffer_.data() + used_;
+  }
+  void Commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
+  bool Translates() const { return translate_; }
+
   // Hands everything buffered to the sink; false if any write so far failed.
   bool Flush();
   bool Failed() const { return failed_; }

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Whole-program benchmark: converts generated logs of 10,000, 100,000 and
+# 1,000,000 QSOs with quorvel-convert, for a contest region (USCQP, 3,077
+# keys) and a state (PA), and copies each log with cat in the same run as the
+# baseline. Prints medians of several runs: seconds, MB/s and QSOs/s of the
+# conversion, its ratio to cat, microseconds per QSO (flat when the cost is
+# linear) and peak resident memory. Then the memory of a log with many
+# warnings, whose messages are all kept until the listing.
+#
+#   bench/run-benchmark.sh            builds the release preset first
+#   RUNS=7 SIZES="10000 1000000" REGIONS="TX" bench/run-benchmark.sh
+#   CONVERT=path MAKE_LOG=path bench/run-benchmark.sh   no build
+#
+# Logs go to a temporary folder (TMPDIR) and are removed at the end. The
+# files stay in the page cache, so this measures the program, not the disk.
+set -euo pipefail
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+runs=${RUNS:-5}
+sizes=${SIZES:-10000 100000 1000000}
+regions=${REGIONS:-USCQP PA}
+warning_qsos=${WARNING_QSOS:-1000000}
+
+if [ -z "${CONVERT:-}" ]; then
+  (cd "$repo" && cmake --preset release > /dev/null && cmake --build --preset release > /dev/null)
+  CONVERT=$repo/build/release/cli/quorvel-convert
+  MAKE_LOG=$repo/build/release/bench/quorvel-make-log
+fi
+MAKE_LOG=${MAKE_LOG:-$(dirname "$CONVERT")/../bench/quorvel-make-log}
+[ -x /usr/bin/time ] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# The largest log, its converted copy and cat's copy: about 2.2 GB.
+# shellcheck disable=SC2086  # sizes is a list of numbers
+largest=$(printf '%s\n' $sizes "$warning_qsos" | sort -n | tail -1)
+need_kb=$((largest * 2300 / 1024))
+free_kb=$(df -Pk "$work" | awk 'NR == 2 { print $4 }')
+if [ "$free_kb" -lt "$need_kb" ]; then
+  echo "not enough space in $work: $((free_kb / 1024)) MB free, $((need_kb / 1024)) MB needed" >&2
+  exit 1
+fi
+
+median() {
+  sort -g | awk '{ v[NR] = $1 }
+    END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# measure REPORT STDOUT COMMAND...: prints wall seconds; time -v's report
+# (peak memory) goes to REPORT. STDOUT should not exist yet: emptying a large
+# file would be timed too.
+measure() {
+  local report=$1 out=$2
+  shift 2
+  sync
+  local start end
+  start=$(date +%s%N)
+  /usr/bin/time -v -o "$report" "$@" > "$out"
+  end=$(date +%s%N)
+  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f\n", (b - a) / 1e9 }'
+}
+
+peak_mb() { awk -F': ' '/Maximum resident set size/ { printf "%.1f", $2 / 1024 }' "$1"; }
+
+echo "quorvel-convert: $CONVERT"
+zone=${TZ:-}
+[ -n "$zone" ] || zone="unset, so $(readlink /etc/localtime 2>/dev/null || echo /etc/localtime)"
+echo "time zone: $zone"
+echo "runs: $runs, medians"
+echo
+echo "| Region | QSOs | Log MB | cat s | convert s | MB/s | QSOs/s | ratio to cat | us/QSO | peak RSS MB | messages |"
+echo "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|"
+
+for region in $regions; do
+  for qsos in $sizes; do
+    log=$work/log.adi
+    "$MAKE_LOG" --region "$region" --qsos "$qsos" --seed 1 "$log"
+    bytes=$(stat -c %s "$log")
+    cat_times=() convert_times=() peaks=()
+    for _ in $(seq "$runs"); do
+      rm -f "$work/copy.adi" "$work/out.adi" "$work/listing.txt"
+      cat_times+=("$(measure "$work/cat.time" "$work/copy.adi" cat "$log")")
+      convert_times+=("$(measure "$work/convert.time" "$work/listing.txt" \
+        "$CONVERT" --region "$region" "$log" "$work/out.adi")")
+      peaks+=("$(peak_mb "$work/convert.time")")
+    done
+    cat_s=$(printf '%s\n' "${cat_times[@]}" | median)
+    convert_s=$(printf '%s\n' "${convert_times[@]}" | median)
+    peak=$(printf '%s\n' "${peaks[@]}" | median)
+    messages=$(grep -c -e '^WARNING: ' -e '^INFO: ' "$work/listing.txt" || true)
+    awk -v r="$region" -v q="$qsos" -v b="$bytes" -v c="$cat_s" -v s="$convert_s" -v p="$peak" \
+      -v m="$messages" 'BEGIN {
+      printf "| %s | %d | %.0f | %.3f | %.3f | %.0f | %.0f | %.2f | %.2f | %s | %d |\n",
+             r, q, b / 1e6, c, s, b / 1e6 / s, q / s, s / c, s * 1e6 / q, p, m }'
+    rm -f "$log" "$work/copy.adi" "$work/out.adi"
+  done
+done
+
+echo
+echo "Memory with many messages ($warning_qsos QSOs, 30% unknown values, 30% county lines):"
+log=$work/log.adi
+"$MAKE_LOG" --region USCQP --qsos "$warning_qsos" --seed 1 --warnings 30 --county-lines 30 "$log"
+rm -f "$work/out.adi" "$work/listing.txt"
+seconds=$(measure "$work/convert.time" "$work/listing.txt" \
+  "$CONVERT" --region USCQP "$log" "$work/out.adi")
+messages=$(grep -c -e '^WARNING: ' -e '^INFO: ' "$work/listing.txt" || true)
+message_mb=$(awk '/^(WARNING|INFO): / { n += length($0) } END { printf "%.1f", n / 1048576 }' \
+  "$work/listing.txt")
+echo "  $messages messages ($message_mb MB of text), peak RSS $(peak_mb "$work/convert.time") MB, ${seconds} s"

@@ -1,0 +1,181 @@
+#include "engine/local_time_cache.h"
+
+#include "engine/civil_time.h"
+#include "engine/platform/local_time.h"
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::size_t kMaxSpans = 4;
+constexpr std::int64_t kMaxSteps = 8;  // farther away, a fresh start is cheaper
+
+bool SameRegime(const std::tm& a, std::int64_t aOffset, const std::tm& b, std::int64_t bOffset) {
+  return aOffset == bOffset && a.tm_isdst == b.tm_isdst;
+}
+
+}  // namespace
+
+// A leap second (tm_sec 60) is no arithmetic result: such a moment is never
+// part of a span.
+bool LocalTimeCache::Probe(std::int64_t seconds, Span& span) const {
+  if (!PlatformLocalTime(seconds, span.pattern)) return false;
+  if (span.pattern.tm_sec < 0 || span.pattern.tm_sec > 59) return false;
+  span.first = span.last = seconds;
+  span.offset = SecondsAsUtc(span.pattern) - seconds;
+  return true;
+}
+
+void LocalTimeCache::Seed(std::int64_t seconds, const std::tm& tm) {
+  spans_.clear();
+  if (tm.tm_sec < 0 || tm.tm_sec > 59) return;
+  Span span;
+  span.first = span.last = seconds;
+  span.offset = SecondsAsUtc(tm) - seconds;
+  span.pattern = tm;
+  spans_.push_back(span);
+}
+
+// Extends the spans to include from..to; false when that is too far or the
+// probes do not allow it.
+bool LocalTimeCache::Cover(std::int64_t from, std::int64_t to) {
+  if (spans_.empty()) return false;
+  if (to - spans_.back().last > kMaxSteps * kStep) return false;
+  if (spans_.front().first - from > kMaxSteps * kStep) return false;
+  while (spans_.back().last < to) {
+    if (!StepForward()) return false;
+  }
+  while (spans_.front().first > from) {
+    if (!StepBackward()) return false;
+  }
+  return true;
+}
+
+// One probe kStep after the last span; a different regime there means one
+// changeover in between, found by bisection.
+bool LocalTimeCache::StepForward() {
+  Span next;
+  if (!Probe(spans_.back().last + kStep, next)) return false;
+  Span& back = spans_.back();
+  if (SameRegime(next.pattern, next.offset, back.pattern, back.offset)) {
+    back.last = next.last;
+    return true;
+  }
+  std::int64_t before = back.last;
+  std::int64_t after = next.last;
+  while (after - before > 1) {
+    const std::int64_t middle = before + (after - before) / 2;
+    Span probe;
+    if (!Probe(middle, probe)) return false;
+    if (SameRegime(probe.pattern, probe.offset, back.pattern, back.offset)) {
+      before = middle;
+    } else if (SameRegime(probe.pattern, probe.offset, next.pattern, next.offset)) {
+      after = middle;
+    } else {
+      return false;  // a third regime: not a single changeover
+    }
+  }
+  back.last = before;
+  next.first = after;
+  if (spans_.size() == kMaxSpans) spans_.erase(spans_.begin());
+  spans_.push_back(next);
+  return true;
+}
+
+bool LocalTimeCache::StepBackward() {
+  Span previous;
+  if (!Probe(spans_.front().first - kStep, previous)) return false;
+  Span& front = spans_.front();
+  if (SameRegime(previous.pattern, previous.offset, front.pattern, front.offset)) {
+    front.first = previous.first;
+    return true;
+  }
+  std::int64_t before = previous.first;
+  std::int64_t after = front.first;
+  while (after - before > 1) {
+    const std::int64_t middle = before + (after - before) / 2;
+    Span probe;
+    if (!Probe(middle, probe)) return false;
+    if (SameRegime(probe.pattern, probe.offset, front.pattern, front.offset)) {
+      after = middle;
+    } else if (SameRegime(probe.pattern, probe.offset, previous.pattern, previous.offset)) {
+      before = middle;
+    } else {
+      return false;
+    }
+  }
+  front.first = after;
+  previous.last = before;
+  if (spans_.size() == kMaxSpans) spans_.pop_back();
+  spans_.insert(spans_.begin(), previous);
+  return true;
+}
+
+const LocalTimeCache::Span* LocalTimeCache::SpanOf(std::int64_t seconds) const {
+  for (const Span& span : spans_) {
+    if (seconds >= span.first && seconds <= span.last) return &span;
+  }
+  return nullptr;
+}
+
+void LocalTimeCache::Derive(std::int64_t seconds, const Span& span, std::tm& tm) {
+  tm = span.pattern;
+  BreakDownSeconds(seconds + span.offset, tm);
+}
+
+bool LocalTimeCache::LocalTime(std::int64_t seconds, std::tm& tm) {
+  if (Cover(seconds, seconds)) {
+    if (const Span* span = SpanOf(seconds)) {
+      Derive(seconds, *span, tm);
+      return true;
+    }
+  }
+  if (!PlatformLocalTime(seconds, tm)) return false;
+  Seed(seconds, tm);
+  return true;
+}
+
+bool LocalTimeCache::MakeLocalTime(std::tm& tm, std::int64_t& seconds) {
+  const std::int64_t local = SecondsAsUtc(tm);
+  // Out-of-range seconds are left to mktime: it handles them apart.
+  const bool cacheable = tm.tm_isdst < 0 && tm.tm_sec >= 0 && tm.tm_sec <= 59;
+  if (cacheable && knowMakeOffset_) {
+    const std::int64_t guess = local - makeOffset_;
+    // Every reading of local lies within kReach of the guess, where the spans
+    // tell each offset: a span in which local less its offset falls is one.
+    if (Cover(guess - kReach, guess + kReach)) {
+      const Span* reading = nullptr;
+      int readings = 0;
+      for (const Span& span : spans_) {
+        const std::int64_t candidate = local - span.offset;
+        if (candidate >= span.first && candidate <= span.last) {
+          reading = &span;
+          ++readings;
+        }
+      }
+      if (readings == 1 && reading->offset == makeOffset_) {
+        seconds = guess;
+        Derive(seconds, *reading, tm);
+        return true;
+      }
+    }
+  }
+  if (!PlatformMakeLocalTime(tm, seconds)) {
+    knowMakeOffset_ = false;
+    return false;
+  }
+  knowMakeOffset_ = true;
+  makeOffset_ = local - seconds;
+  if (!Cover(seconds - kReach, seconds + kReach)) {
+    std::tm probe{};
+    if (PlatformLocalTime(seconds, probe)) {
+      Seed(seconds, probe);
+      Cover(seconds - kReach, seconds + kReach);
+    } else {
+      spans_.clear();
+    }
+  }
+  return true;
+}
+
+}  // namespace quorvel
