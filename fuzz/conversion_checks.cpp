@@ -1,0 +1,221 @@
+#include "fuzz/conversion_checks.h"
+
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+
+#include "engine/convert_log.h"
+#include "engine/field_scanner.h"
+#include "engine/platform/byte_stream.h"
+#include "engine/platform/text_reader.h"
+#include "engine/platform/text_writer.h"
+
+namespace quorvel::fuzzing {
+
+namespace {
+
+// Hands out at most chunk bytes per read.
+class ChunkedSource final : public ByteSource {
+ public:
+  ChunkedSource(std::string_view bytes, std::size_t chunk) : bytes_(bytes), chunk_(chunk) {}
+  std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+    const std::size_t n = std::min({size, chunk_, bytes_.size()});
+    if (n > 0) std::memcpy(buffer, bytes_.data(), n);
+    bytes_.remove_prefix(n);
+    return static_cast<std::ptrdiff_t>(n);
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t chunk_;
+};
+
+bool Contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+// Consumes prefix from the front of text; false when text does not begin with it.
+bool Take(std::string_view& text, std::string_view prefix) {
+  if (!StartsWith(text, prefix)) return false;
+  text.remove_prefix(prefix.size());
+  return true;
+}
+
+// Consumes an optionally signed decimal number from the front of text.
+bool TakeNumber(std::string_view& text, long long& number) {
+  const bool negative = Take(text, "-");
+  std::size_t digits = 0;
+  number = 0;
+  while (digits < text.size() && digits < 18 && text[digits] >= '0' && text[digits] <= '9') {
+    number = number * 10 + (text[digits++] - '0');
+  }
+  if (digits == 0) return false;
+  text.remove_prefix(digits);
+  if (negative) number = -number;
+  return true;
+}
+
+struct Summary {
+  long long converted = 0;
+  long long written = 0;
+  bool addedQsos = false;  // an "INFO: Adding QSO" message came
+};
+
+// Reads the two closing messages and checks where the listing puts them.
+std::string ReadSummary(const MessageLog& log, RegionId region, Summary& summary) {
+  const std::vector<std::string>& info = log.lists[kInformationList];
+  if (info.size() < 2) return "the information list lacks the two closing messages";
+  for (const std::string& text : info) summary.addedQsos |= StartsWith(text, "INFO: Adding QSO ");
+
+  std::string_view converted = info[info.size() - 2];
+  const bool leadingLineFeed = Take(converted, "\n");
+  if (leadingLineFeed != summary.addedQsos) {
+    return "the first closing message's line feed does not match the QSOs added";
+  }
+  const std::string tail = " " + std::string(RegionName(region)) + " counties.";
+  if (!Take(converted, "Converted ") || !TakeNumber(converted, summary.converted) ||
+      converted != tail) {
+    return "malformed first closing message: " + info[info.size() - 2];
+  }
+  std::string_view wrote = info.back();
+  const std::string wroteTail = " QSOs to " + std::string(kOutputName);
+  if (!Take(wrote, "Wrote ") || !TakeNumber(wrote, summary.written) || wrote != wroteTail) {
+    return "malformed second closing message: " + info.back();
+  }
+
+  const std::vector<std::string> lines = ListMessages(log);
+  if (lines.size() <= info.size() || lines[info.size() - 2] != info[info.size() - 2] ||
+      lines[info.size() - 1] != info.back() || !lines[info.size()].empty()) {
+    return "the listing does not end its information group with the closing messages";
+  }
+  return {};
+}
+
+std::string CheckLineEnds(std::string_view output) {
+  for (std::size_t i = 0; i < output.size(); ++i) {
+    if (output[i] == '\n' && (i == 0 || output[i - 1] != '\r')) {
+      return "a line feed without its CR at byte " + std::to_string(i);
+    }
+    if (output[i] == '\x1a') return "a byte 0x1A in the output at byte " + std::to_string(i);
+  }
+  return {};
+}
+
+std::string CheckTime(const MemoryConversion& run, std::size_t bytes, const char* which) {
+  if (run.seconds <= TimeAllowed(bytes)) return {};
+  return std::string(which) + " took " + std::to_string(run.seconds) + " s for " +
+         std::to_string(bytes) + " bytes";
+}
+
+std::string CheckReconversion(const MemoryConversion& again, std::size_t input,
+                              const Summary& summary, RegionId region) {
+  Summary second;
+  if (std::string problem = CheckTime(again, input, "converting the output again");
+      !problem.empty()) {
+    return problem;
+  }
+  if (std::string problem = ReadSummary(again.log, region, second); !problem.empty()) {
+    return "converting the output again: " + problem;
+  }
+  if (second.written != summary.written) {
+    return "converting the output again wrote " + std::to_string(second.written) +
+           " QSOs instead of " + std::to_string(summary.written);
+  }
+  if (second.converted != 0 || second.addedQsos) {
+    return "converting the output again converted counties or added QSOs";
+  }
+  return {};
+}
+
+std::string CheckFirst(std::string_view log, const MemoryConversion& first, RegionId region,
+                       int addMobile, std::size_t chunk, Summary& summary) {
+  if (std::string problem = CheckTime(first, log.size(), "the conversion"); !problem.empty()) {
+    return problem;
+  }
+  if (std::string problem = ReadSummary(first.log, region, summary); !problem.empty()) {
+    return problem;
+  }
+  if (std::string problem = CheckLineEnds(first.output); !problem.empty()) return problem;
+  const long long found = CountOutputRecords(first.output);
+  if (found != summary.written) {
+    return "the output holds " + std::to_string(found) + " records but the listing says " +
+           std::to_string(summary.written);
+  }
+  if (chunk != 0) {
+    const MemoryConversion pieces = ConvertInMemory(log, region, addMobile, chunk);
+    if (std::string problem = CheckTime(pieces, log.size(), "the conversion in pieces");
+        !problem.empty()) {
+      return problem;
+    }
+    if (pieces.output != first.output || pieces.log.lists != first.log.lists) {
+      return "the input read " + std::to_string(chunk) + " bytes at a time converts differently";
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+double TimeAllowed(std::size_t bytes) {
+  return std::max(1.0, static_cast<double>(bytes) / 100'000.0);
+}
+
+MemoryConversion ConvertInMemory(std::string_view log, RegionId region, int addMobile,
+                                 std::size_t chunk) {
+  MemoryConversion result;
+  const std::clock_t start = std::clock();
+  MemorySource whole(log);
+  ChunkedSource pieces(log, chunk);
+  MemorySink sink;
+  {
+    TextReader reader(chunk == 0 ? static_cast<ByteSource&>(whole) : pieces, true);
+    TextWriter writer(sink, true);
+    ConvertLog(reader, writer, region, addMobile, kOutputName, result.log);
+    writer.Flush();
+  }
+  result.output = sink.bytes();
+  result.seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+  return result;
+}
+
+long long CountOutputRecords(std::string_view output) {
+  // The output's only line ends are CR LF, so its lines split without the
+  // text reader and its large buffer.
+  bool headerDone = false;
+  long long records = 0;
+  while (!output.empty()) {
+    const std::size_t lf = output.find('\n');
+    const std::string_view line = output.substr(0, lf == std::string_view::npos ? lf : lf + 1);
+    output.remove_prefix(line.size());
+    if (!headerDone) {
+      headerDone = Contains(line, "<eoh>") || Contains(line, "<EOH>");
+      continue;
+    }
+    std::size_t position = 0;
+    ScannedTag tag;
+    while (ScanNextTag(line, position, tag)) {
+      records += Contains(tag.name, "eor") || Contains(tag.name, "EOR");
+    }
+  }
+  return records;
+}
+
+CheckedConversion CheckConversion(std::string_view log, RegionId region, int addMobile,
+                                  std::size_t chunk, bool reconvert) {
+  CheckedConversion checked;
+  checked.first = ConvertInMemory(log, region, addMobile);
+  Summary summary;
+  checked.problem = CheckFirst(log, checked.first, region, addMobile, chunk, summary);
+  if (checked.problem.empty() && reconvert) {
+    checked.again = ConvertInMemory(checked.first.output, region, addMobile);
+    checked.problem =
+        CheckReconversion(checked.again, checked.first.output.size(), summary, region);
+  }
+  return checked;
+}
+
+}  // namespace quorvel::fuzzing

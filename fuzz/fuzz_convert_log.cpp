@@ -1,0 +1,48 @@
+// The fuzz entry point: arbitrary bytes through a whole conversion. The first
+// byte picks the region (mod 57) and how the reader is fed; the rest is the log.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "fuzz/conversion_checks.h"
+
+namespace {
+
+// Refill sizes for the second reading of each input, indexed by the first
+// byte's quotient: every line end and 0x1A then meets a refill in some run.
+constexpr std::size_t kChunks[] = {1, 2, 3, 7, 64};
+
+}  // namespace
+
+// Times are read in one zone with daylight saving, so that every run and
+// every machine sees the same changeovers.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+#ifdef _WIN32
+  _putenv_s("TZ", "EST5EDT");
+  _tzset();
+#else
+  setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
+  tzset();
+#endif
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const quorvel::RegionId region = data[0] % quorvel::kRegionCount;
+  const std::size_t chunk = kChunks[data[0] / quorvel::kRegionCount];
+  const std::string_view log(reinterpret_cast<const char*>(data) + 1, size - 1);
+  // The costly checks run once: add /M changes only callsign texts.
+  for (const int addMobile : {0, 1}) {
+    const bool all = addMobile != 0;
+    const std::string failure =
+        quorvel::fuzzing::CheckConversion(log, region, addMobile, all ? chunk : 0, all).problem;
+    if (!failure.empty()) {
+      std::fprintf(stderr, "region %d, add /M %d: %s\n", region, addMobile, failure.c_str());
+      std::abort();
+    }
+  }
+  return 0;
+}
