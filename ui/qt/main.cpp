@@ -1,0 +1,17 @@
+// quorvel-gui: the main dialog as a desktop window; the program ends when the
+// dialog closes. It takes no arguments of its own and stores nothing.
+#include <QApplication>
+
+#include "ui/qt/app_icon.h"
+#include "ui/qt/main_dialog.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(quorvel::ui::kApplicationName));
+  // Ties the window to quorvel.desktop, whose icon the desktop then shows.
+  QGuiApplication::setDesktopFileName(QStringLiteral("quorvel"));
+  QApplication::setWindowIcon(quorvel::ui::AppIcon());
+  quorvel::ui::MainDialog dialog;
+  dialog.exec();
+  return 0;
+}
