@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "engine/ascii.h"
 #include "engine/conversion_request.h"
 
 namespace quorvel {
@@ -28,16 +29,6 @@ constexpr const char* kHelp =
     "\n"
     "Prints the conversion's messages and exits 0; prints a refused request's\n"
     "error and exits 1; exits 2 on a usage error.\n";
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Upper(a[i]) != Upper(b[i])) return false;
-  }
-  return true;
-}
 
 struct Options {
   std::optional<std::string> region;
@@ -66,7 +57,8 @@ std::optional<RegionId> ParseRegion(std::string_view text) {
     return std::nullopt;
   }
   for (RegionId id = 0; id < kRegionCount; ++id) {
-    if (SameIgnoringCase(text, RegionAbbreviation(id)) || SameIgnoringCase(text, RegionName(id))) {
+    if (EqualsIgnoringCase(text, RegionAbbreviation(id)) ||
+        EqualsIgnoringCase(text, RegionName(id))) {
       return id;
     }
   }

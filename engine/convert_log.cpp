@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/qso_record.h"
+#include "engine/ascii.h"
 #include "engine/byte_search.h"
 #include "engine/field_scanner.h"
 #include "engine/local_time_cache.h"
@@ -13,16 +14,6 @@
 namespace quorvel {
 
 namespace {
-
-bool EqualsIgnoringCase(std::string_view name, std::string_view upper) {
-  if (name.size() != upper.size()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    char c = name[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != upper[i]) return false;
-  }
-  return true;
-}
 
 // Every tag of the log is asked: the R of either spelling is looked for
 // first, eight bytes at a time.

@@ -5,21 +5,11 @@
 #include <string>
 
 #include "counties/county_resolver.h"
+#include "engine/ascii.h"
 
 namespace quorvel {
 
 namespace {
-
-char ToUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-bool EqualsIgnoringCase(std::string_view name, std::string_view upper) {
-  if (name.size() != upper.size()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (ToUpper(name[i]) != upper[i]) return false;
-  }
-  return true;
-}
 
 // Most names are told apart from a constant by their length or their first
 // letter, before a full comparison.
@@ -100,7 +90,7 @@ void Rewriter::RewriteComment(std::size_t index) {
       comment.value.clear();
     } else {
       std::size_t letter = blank + 1;
-      while (letter < text.size() && !IsLetter(text[letter])) ++letter;
+      while (letter < text.size() && !IsAsciiLetter(text[letter])) ++letter;
       // With no letter after the number the rest is kept rather than lost.
       comment.value.erase(0, letter < text.size() ? letter : blank + 1);
     }
@@ -112,7 +102,7 @@ void Rewriter::RewriteComment(std::size_t index) {
 void Rewriter::RewriteCountyField(AdifField& field) {
   std::string& value = field.value;
   const bool hasComma = value.find(',') != std::string::npos;
-  if (!hasComma) std::transform(value.begin(), value.end(), value.begin(), ToUpper);
+  if (!hasComma) std::transform(value.begin(), value.end(), value.begin(), ToUpperAscii);
   RemovePortableSuffix(value);
   if (hasComma || Is(value, "DX")) return;
   countyCount_ += ResolveCounty(field, region_, Callsign(), log_);
