@@ -41,6 +41,11 @@ if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>
 fi
 
 installed() {
+  # Node.js may come from elsewhere, with npm built in: the commands count.
+  case "$1" in
+    nodejs) command -v node >/dev/null 2>&1 && return 0 ;;
+    npm) command -v npm >/dev/null 2>&1 && return 0 ;;
+  esac
   [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
 }
 
