@@ -18,7 +18,7 @@ build_packages=(ca-certificates cmake make g++ libgtest-dev)
 # the sanitizer and fuzzing builds, the benchmarks.
 test_packages=(
   "${build_packages[@]}"
-  libgmock-dev libbenchmark-dev python3
+  libgmock-dev libbenchmark-dev python3 tzdata
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386 xvfb xauth imagemagick
   qt6-base-dev desktop-file-utils fonts-dejavu-core
