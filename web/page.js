@@ -1,0 +1,185 @@
+// The page: the dialog's controls in a web form. The engine runs in a worker
+// made from the page's own text, so the page needs no file beside it and
+// makes no request.
+'use strict';
+
+const element = (id) => document.getElementById(id);
+const form = element('dialog');
+const fileInput = element('input-file');
+const chosenName = element('chosen-name');
+const outputField = element('output-name');
+const regionList = element('region');
+const addMobile = element('add-mobile');
+const convertButton = element('convert');
+const progress = element('progress');
+const messages = element('messages');
+const messageBox = element('message-box');
+
+// The last reason the worker stopped for; the engine itself never says this.
+const engineFailure = 'ERROR: The conversion stopped in this browser.';
+
+let texts = null;
+let worker = null;
+let busy = true;
+let downloadAddress = null;
+
+function engineWasm() {
+  const text = atob(element('engine-wasm').textContent.trim());
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+  return bytes;
+}
+
+function startWorker() {
+  const source = element('worker-source').textContent;
+  const address = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
+  worker = new Worker(address);
+  URL.revokeObjectURL(address);
+  worker.onmessage = (event) => onWorkerMessage(event.data);
+  worker.onerror = (event) => {
+    event.preventDefault();
+    onWorkerFailure();
+  };
+  const wasm = engineWasm();
+  worker.postMessage({ type: 'start', wasm }, [wasm.buffer]);
+}
+
+function setBusy(working) {
+  busy = working;
+  convertButton.disabled = working;
+  form.setAttribute('aria-busy', working ? 'true' : 'false');
+  progress.hidden = !working;
+  if (working) progress.removeAttribute('value');
+}
+
+function onWorkerMessage(message) {
+  switch (message.type) {
+    case 'ready':
+      if (!texts) fillRegionList(message.regions);
+      texts = message;
+      setBusy(false);
+      break;
+    case 'progress':
+      progress.max = 100;
+      progress.value = message.percent;
+      break;
+    case 'refused':
+      setBusy(false);
+      showMessage(message.error, true);
+      break;
+    case 'converted':
+      setBusy(false);
+      showListing(message.lines);
+      download(message.log, outputField.value);
+      break;
+    default:
+      onWorkerFailure();
+  }
+}
+
+// A worker that failed (out of memory, say) is replaced; the listing stays.
+function onWorkerFailure() {
+  worker.terminate();
+  setBusy(true);
+  startWorker();
+  showMessage(engineFailure, true);
+}
+
+function fillRegionList(names) {
+  for (const name of names) regionList.add(new Option(name));
+  regionList.selectedIndex = -1;
+}
+
+function showListing(lines) {
+  const items = document.createDocumentFragment();
+  for (const line of lines) {
+    const item = document.createElement('li');
+    item.textContent = line;
+    items.append(item);
+  }
+  messages.replaceChildren(items);
+}
+
+function download(bytes, name) {
+  if (downloadAddress) URL.revokeObjectURL(downloadAddress);
+  downloadAddress = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+  const link = document.createElement('a');
+  link.href = downloadAddress;
+  link.download = name;
+  link.hidden = true;
+  document.body.append(link);
+  link.click();
+  link.remove();
+}
+
+// As the dialog's message boxes: modal, one OK button; errors as alerts.
+function showMessage(text, isError) {
+  element('message-text').textContent = text;
+  messageBox.setAttribute('role', isError ? 'alertdialog' : 'dialog');
+  messageBox.showModal();
+  element('message-ok').focus();
+}
+
+// pa.adi -> pa-cnty.adi
+function proposedOutput(name) {
+  const dot = name.lastIndexOf('.');
+  return dot > 0 ? `${name.slice(0, dot)}-cnty${name.slice(dot)}` : `${name}-cnty`;
+}
+
+function onFileChosen() {
+  const file = fileInput.files[0];
+  chosenName.textContent = file ? file.name : '';
+  if (file && outputField.value === '') outputField.value = proposedOutput(file.name);
+}
+
+function convert() {
+  if (busy) return;
+  setBusy(true);
+  worker.postMessage({
+    type: 'convert',
+    file: fileInput.files[0] || null,
+    outputName: outputField.value,
+    regionItem: regionList.selectedIndex,
+    addMobile: addMobile.checked ? 1 : 0,
+  });
+}
+
+function openHomePage() {
+  if (!texts) return;
+  const tab = window.open(texts.homePage, '_blank');
+  if (tab) {
+    tab.opener = null;
+  } else {
+    showMessage(texts.browserError, true);
+  }
+}
+
+const carriesFiles = (event) => event.dataTransfer && event.dataTransfer.types.includes('Files');
+
+document.addEventListener('dragover', (event) => {
+  if (!carriesFiles(event)) return;
+  event.preventDefault();
+  event.dataTransfer.dropEffect = 'copy';
+});
+document.addEventListener('drop', (event) => {
+  if (!carriesFiles(event)) return;
+  event.preventDefault();
+  const [file] = event.dataTransfer.files;
+  if (!file) return;
+  const chosen = new DataTransfer();
+  chosen.items.add(file);
+  fileInput.files = chosen.files;
+  onFileChosen();
+});
+
+fileInput.addEventListener('change', onFileChosen);
+form.addEventListener('submit', (event) => {
+  event.preventDefault();
+  convert();
+});
+element('help').addEventListener('click', openHomePage);
+element('about').addEventListener('click', () => texts && showMessage(texts.about, false));
+element('message-ok').addEventListener('click', () => messageBox.close());
+
+setBusy(true);
+startWorker();
