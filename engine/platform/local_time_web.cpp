@@ -125,7 +125,6 @@ bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
 
   const std::int64_t t0 = local + lastGap;
   std::int64_t t = t0, t1 = t0, t2 = t0;
-  bool dst2 = false;
   std::tm found{};
   std::int64_t offset = 0;
   bool oscillating = false;
@@ -134,9 +133,10 @@ bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
     const std::int64_t error = local - (t + offset);
     if (error == 0) break;
     // Between two values for ever: a time in a skipped hour. Take the one
-    // that glibc takes, a gap away from it.
+    // glibc takes, a gap away: in daylight-saving time when no flag was asked
+    // for, else the one whose flag differs from the asked one.
     if (t == t1 && t != t2 &&
-        (tm.tm_isdst < 0 ? dst2 : (tm.tm_isdst != 0) != (found.tm_isdst != 0))) {
+        (tm.tm_isdst < 0 ? found.tm_isdst != 0 : (tm.tm_isdst != 0) != (found.tm_isdst != 0))) {
       oscillating = true;
       break;
     }
@@ -144,7 +144,6 @@ bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
     t1 = t2;
     t2 = t;
     t += error;
-    dst2 = found.tm_isdst != 0;
   }
   if (!oscillating && IsdstDiffers(tm.tm_isdst, found.tm_isdst) &&
       !FindWithIsdst(local, tm.tm_isdst, t, found)) {
