@@ -68,9 +68,10 @@ function onWorkerMessage(message) {
       showMessage(message.error, true);
       break;
     case 'converted':
-      setBusy(false);
-      showListing(message.lines);
-      download(message.log, outputField.value);
+      showListing(message.lines, () => {
+        setBusy(false);
+        download(message.log, outputField.value);
+      });
       break;
     default:
       onWorkerFailure();
@@ -90,19 +91,41 @@ function fillRegionList(names) {
   regionList.selectedIndex = -1;
 }
 
-function showListing(lines) {
-  const items = document.createDocumentFragment();
-  for (const line of lines) {
-    const item = document.createElement('li');
-    item.textContent = line;
-    items.append(item);
-  }
-  messages.replaceChildren(items);
+// A long listing is built a few parts at a time, between which the page
+// answers, and laid out in parts of a few hundred lines, of which the browser
+// lays out only those in view: 10,000 lines in one block would hold the page
+// for seconds. done runs when the list shows all of it.
+const listingPart = 250;
+const partsAtOnce = 4;
+
+function showListing(lines, done) {
+  const parts = document.createDocumentFragment();
+  const build = (start) => {
+    const stop = Math.min(lines.length, start + listingPart * partsAtOnce);
+    for (let first = start; first < stop; first += listingPart) {
+      const part = document.createElement('div');
+      part.className = 'part';
+      part.setAttribute('role', 'none');
+      for (const line of lines.slice(first, Math.min(stop, first + listingPart))) {
+        const item = document.createElement('li');
+        item.textContent = line;
+        part.append(item);
+      }
+      parts.append(part);
+    }
+    if (stop < lines.length) {
+      setTimeout(() => build(stop), 0);
+    } else {
+      messages.replaceChildren(parts);
+      done();
+    }
+  };
+  build(0);
 }
 
-function download(bytes, name) {
+function download(log, name) {
   if (downloadAddress) URL.revokeObjectURL(downloadAddress);
-  downloadAddress = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+  downloadAddress = URL.createObjectURL(log);
   const link = document.createElement('a');
   link.href = downloadAddress;
   link.download = name;

@@ -116,9 +116,11 @@ function convert({ file, outputName, regionItem, addMobile }) {
     return;
   }
   const lines = texts.filter((t) => t.kind === PageText.line).map((t) => t.text);
-  const log = outputBytes(outputName);
+  // Made into a Blob here: copying 100 MB into one takes seconds, which the
+  // page's thread must not spend.
+  const log = new Blob([outputBytes(outputName)], { type: 'application/octet-stream' });
   clearFolder();
-  postMessage({ type: 'converted', lines, log }, [log.buffer]);
+  postMessage({ type: 'converted', lines, log });
 }
 
 onmessage = (event) => {

@@ -42,7 +42,7 @@ test('a 100 MB log converts while the page stays responsive', { skip: !haveMakeL
   });
 
   assert.ok(gaps.length > 20, `${gaps.length} ticks`);
-  assert.ok(Math.max(...gaps) < 500, `the page's thread was busy for ${Math.max(...gaps)} ms`);
+  assert.ok(Math.max(...gaps) < 1000, `the page's thread was busy for ${Math.max(...gaps)} ms`);
   const native = convertNatively(input, 'large-cnty.adi', 'PA');
   assert.equal(got.bytes.length, native.bytes.length);
   assert.ok(got.bytes.equals(native.bytes), 'the downloaded bytes differ');
