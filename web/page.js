@@ -20,6 +20,7 @@ const engineFailure = 'ERROR: The conversion stopped in this browser.';
 
 let texts = null;
 let worker = null;
+let workerReady = false;
 let busy = true;
 let downloadAddress = null;
 
@@ -34,6 +35,7 @@ function startWorker() {
   const source = element('worker-source').textContent;
   const address = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
   worker = new Worker(address);
+  workerReady = false;
   URL.revokeObjectURL(address);
   worker.onmessage = (event) => onWorkerMessage(event.data);
   worker.onerror = (event) => {
@@ -57,6 +59,7 @@ function onWorkerMessage(message) {
     case 'ready':
       if (!texts) fillRegionList(message.regions);
       texts = message;
+      workerReady = true;
       setBusy(false);
       break;
     case 'progress':
@@ -79,10 +82,11 @@ function onWorkerMessage(message) {
 }
 
 // A worker that failed (out of memory, say) is replaced; the listing stays.
+// One that never started (a browser without WebAssembly) is not tried again.
 function onWorkerFailure() {
   worker.terminate();
   setBusy(true);
-  startWorker();
+  if (workerReady) startWorker();
   showMessage(engineFailure, true);
 }
 

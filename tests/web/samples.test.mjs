@@ -4,7 +4,7 @@
 // prints. Nothing leaves the page, nothing is stored, and the page fits a
 // phone's width.
 import assert from 'node:assert/strict';
-import { copyFileSync, mkdirSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { convertThroughPage, listItems, openPage } from './browser.mjs';
@@ -56,6 +56,29 @@ test('without /M and under a typed name', async () => {
   expectSameAsNative(input, 'Pennsylvania', false, got);
 });
 
+test('a log dropped anywhere on the page is the input', async () => {
+  const { page } = session;
+  const input = join(sourceDir, 'samples', 'naqp.adi');
+  await page.getByLabel('Output').fill('');
+  await page.evaluate((text) => {
+    const dropped = new DataTransfer();
+    dropped.items.add(new File([text], 'dropped.adi'));
+    document.querySelector('h1').dispatchEvent(
+      new DragEvent('drop', { dataTransfer: dropped, bubbles: true, cancelable: true }));
+  }, readFileSync(input, 'latin1'));
+  assert.equal(await page.locator('#chosen-name').textContent(), 'dropped.adi');
+  assert.equal(await page.getByLabel('Output').inputValue(), 'dropped-cnty.adi');
+  await page.getByLabel('State').selectOption({ label: 'North American QSO Party' });
+  const download = page.waitForEvent('download');
+  await page.getByRole('button', { name: 'Convert' }).click();
+  const file = await download;
+  await page.getByRole('button', { name: 'Convert' }).and(page.locator(':enabled')).waitFor();
+  expectSameAsNative(input, 'North American QSO Party', true, {
+    name: file.suggestedFilename(), bytes: readFileSync(await file.path()),
+    lines: await listItems(page),
+  });
+});
+
 test('QSOs in repeated and skipped hours get the native local times', { skip: !haveMakeLog() },
   async () => {
     for (const region of ['PA', 'USCQP']) {
@@ -79,7 +102,7 @@ test('the converted page is saved as a picture, and fits a phone without sideway
     await page.getByRole('button', { name: 'Convert' }).blur();
     mkdirSync(workDir, { recursive: true });
     const picture = join(workDir, 'quorvel-web.png');
-    await page.screenshot({ path: picture, fullPage: true });
+    await page.locator('main').screenshot({ path: picture });
     copyFileSync(picture, join(sourceDir, 'docs', 'quorvel-web.png'));
 
     await page.setViewportSize({ width: 360, height: 740 });
