@@ -15,7 +15,8 @@ const progress = element('progress');
 const messages = element('messages');
 const messageBox = element('message-box');
 
-// The last reason the worker stopped for; the engine itself never says this.
+// What the page says when its worker stops (out of memory, say): the engine
+// cannot say it then.
 const engineFailure = 'ERROR: The conversion stopped in this browser.';
 
 let texts = null;

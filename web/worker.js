@@ -96,16 +96,37 @@ function clearFolder() {
   }
 }
 
-function outputBytes(name) {
+// The converted log is kept as the engine writes it, a piece per write: a
+// file in memory would be copied whole each time it grows, and again into the
+// download. Only a name that the engine can create is prepared so; the engine
+// checks every name itself.
+function captureOutput(name, inputName) {
+  if (name === '' || name === inputName || name.includes('/') || name.includes('\0')) return null;
+  try {
+    engine.FS.writeFile(name, new Uint8Array(0));
+  } catch {
+    return null;
+  }
+  const pieces = [];
+  let size = 0;
   const node = engine.FS.lookupPath(name).node;
-  if (!node.contents) return new Uint8Array(0);
-  return node.contents.subarray(0, node.usedBytes);
+  node.stream_ops = Object.assign({}, node.stream_ops, {
+    write(stream, buffer, offset, length, position) {
+      // The engine writes from start to end; anything else would be lost here.
+      if (position !== size) throw new Error(`a write at ${position} of ${size} bytes`);
+      pieces.push(buffer.slice(offset, offset + length));
+      size += length;
+      return length;
+    },
+  });
+  return pieces;
 }
 
 function convert({ file, outputName, regionItem, addMobile }) {
   const inputName = file ? file.name : '';
   clearFolder();
   placeInput(file, inputName);
+  const pieces = captureOutput(outputName, inputName);
   const converted = withBytes(inputName, (input, inputLength) =>
     withBytes(outputName, (output, outputLength) =>
       engine._quorvel_convert(input, inputLength, output, outputLength, regionItem, addMobile)));
@@ -118,7 +139,7 @@ function convert({ file, outputName, regionItem, addMobile }) {
   const lines = texts.filter((t) => t.kind === PageText.line).map((t) => t.text);
   // Made into a Blob here: copying 100 MB into one takes seconds, which the
   // page's thread must not spend.
-  const log = new Blob([outputBytes(outputName)], { type: 'application/octet-stream' });
+  const log = new Blob(pieces || [engine.FS.readFile(outputName)], { type: 'application/octet-stream' });
   clearFolder();
   postMessage({ type: 'converted', lines, log });
 }

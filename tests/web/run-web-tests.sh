@@ -13,7 +13,7 @@ skip() {
 
 if [ ! -f "$QUORVEL_PAGE" ]; then
   [ "${QUORVEL_PAGE_EXPECTED:-0}" = 1 ] && { echo "the page was not built: $QUORVEL_PAGE" >&2; exit 1; }
-  skip "the web page is not built here (needs em++, Debian package emscripten)"
+  skip "${QUORVEL_NO_PAGE:-the web page is not built here}"
 fi
 command -v node >/dev/null 2>&1 || skip "node not found (Debian package nodejs)"
 command -v chromium >/dev/null 2>&1 || skip "chromium not found (Debian package chromium)"
