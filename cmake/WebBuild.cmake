@@ -4,6 +4,11 @@
 # ctest (they report themselves skipped where something is missing).
 include_guard(GLOBAL)
 
+# A Windows cross build makes the Windows programs only.
+if(CMAKE_CROSSCOMPILING)
+  return()
+endif()
+
 option(QUORVEL_WEB_BUILD "Also build the web page where Emscripten is installed" ON)
 set(QUORVEL_WEB_PAGE ${CMAKE_BINARY_DIR}/web/quorvel.html)
 
