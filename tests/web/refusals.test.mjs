@@ -42,7 +42,12 @@ test('a state must be chosen, before the input is even opened', async () => {
   await page.getByLabel('Input').setInputFiles(gone);
   rmSync(gone);
   assert.equal(await page.getByLabel('Output').inputValue(), 'gone-cnty.adi');
-  assert.equal(await page.getByLabel('State').evaluate((list) => list.selectedIndex), -1);
+  // As the dialog starts: no state chosen of the 44, /M on.
+  const state = page.getByLabel('State');
+  assert.equal(await state.evaluate((list) => list.selectedIndex), -1);
+  const regions = await state.locator('option').allTextContents();
+  assert.deepEqual([regions.length, regions[0], regions[43]], [44, 'Alabama', 'US Counties QSO Party']);
+  assert.equal(await page.getByLabel('Add /M to mobiles').isChecked(), true);
   assert.equal(await refusedWith(page), 'ERROR: You must select a state.');
   await page.getByLabel('State').selectOption({ label: 'Pennsylvania' });
   assert.equal(await refusedWith(page), 'ERROR: Could not open input file.');
