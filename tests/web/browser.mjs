@@ -9,14 +9,14 @@ import { chromium } from 'playwright-core';
 
 export const timeZone = 'America/New_York';
 
-export async function openPage(pagePath, { viewport = { width: 900, height: 760 } } = {}) {
+export async function openPage(pagePath, { viewport = { width: 900, height: 760 }, zone = timeZone } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'quorvel-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     headless: true,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-    timezoneId: timeZone,
+    timezoneId: zone,
     acceptDownloads: true,
     viewport,
   });

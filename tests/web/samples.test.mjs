@@ -25,8 +25,8 @@ after(async () => {
   await session.close();
 });
 
-function expectSameAsNative(input, region, addMobile, got) {
-  const native = convertNatively(input, got.name, region, { addMobile });
+function expectSameAsNative(input, region, addMobile, got, zone = undefined) {
+  const native = convertNatively(input, got.name, region, { addMobile, zone });
   assert.deepEqual(got.lines, native.lines);
   if (!got.bytes.equals(native.bytes)) {
     const kept = join(workDir, `page-${got.name}`);
@@ -81,14 +81,26 @@ test('a log dropped anywhere on the page is the input', async () => {
 
 test('QSOs in repeated and skipped hours get the native local times', { skip: !haveMakeLog() },
   async () => {
-    for (const region of ['PA', 'USCQP']) {
-      const input = makeLog(join(workDir, `edge-${region}.adi`),
-        ['--region', region, '--qsos', '20000', '--seed', '7', '--edge-times']);
-      const regionName = region === 'PA' ? 'Pennsylvania' : 'US Counties QSO Party';
+    const edgeLog = (region) => makeLog(join(workDir, `edge-${region}.adi`),
+      ['--region', region, '--qsos', '20000', '--seed', '7', '--edge-times']);
+    for (const [region, name] of [['PA', 'Pennsylvania'], ['USCQP', 'US Counties QSO Party']]) {
+      const input = edgeLog(region);
       const got = await convertThroughPage(session.page, {
-        input, output: `edge-${region}-cnty.adi`, region: regionName,
+        input, output: `edge-${region}-cnty.adi`, region: name,
       });
       expectSameAsNative(input, region, true, got);
+    }
+    // The same log in a European zone meets the European changes.
+    const zone = 'Europe/London';
+    const other = await openPage(pagePath, { zone });
+    try {
+      const input = edgeLog('PA');
+      const got = await convertThroughPage(other.page, {
+        input, output: 'edge-london.adi', region: 'Pennsylvania',
+      });
+      expectSameAsNative(input, 'PA', true, got, zone);
+    } finally {
+      await other.close();
     }
   });
 
