@@ -49,12 +49,24 @@ installed() {
   [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
 }
 
+# The browser tests' driver, pinned in tests/web/package.json (it uses the
+# system's chromium, so no browser is downloaded).
+install_web_driver() {
+  [ "$1" = test ] || return 0
+  local web
+  web="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
+  [ -d "$web/node_modules/playwright-core" ] && return 0
+  echo "tools/install-deps.sh: installing the browser tests' npm driver in tests/web"
+  (cd "$web" && npm ci --no-audit --no-fund)
+}
+
 missing=()
 for package in "${wanted[@]}"; do
   installed "$package" || missing+=("$package")
 done
 if [ ${#missing[@]} -eq 0 ]; then
   echo "tools/install-deps.sh: all $1 packages are installed"
+  install_web_driver "$1"
   exit 0
 fi
 
@@ -78,3 +90,4 @@ for package in "${missing[@]}"; do
 done
 "${as_root[@]}" apt-get update
 "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+install_web_driver "$1"
