@@ -154,7 +154,7 @@ namespace fs = std::filesystem;
 // two folders) never overwrite each other's conversion.
 class BatchOutputs {
  public:
-  // The earlier INPUT whose conversion output is, if any.
+  // The earlier INPUT whose conversion is output, if any.
   const std::string* WrittenFor(const std::string& output) const {
     const std::string name = fs::path(output).filename().string();
     for (const Written& earlier : written_) {
@@ -216,8 +216,9 @@ int ConvertBatch(const RequestBase& base, const std::string& dir,
     }
   }
   std::error_code error;
-  if (!fs::is_directory(dir, error))
+  if (!fs::is_directory(dir, error)) {
     return UsageError(err, "--output-dir: no folder '" + dir + "'");
+  }
   BatchOutputs outputs;
   int status = 0;
   for (const std::string& input : inputs) {
