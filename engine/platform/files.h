@@ -28,11 +28,13 @@ class OutputFile : public ByteSink {
   virtual bool Close() = 0;
 };
 
-// nullptr when the file cannot be opened for reading (or is not a file).
+// nullptr when the file cannot be opened for reading (or is not a file), or
+// while another run writes it.
 std::unique_ptr<InputFile> OpenInputFile(const std::string& path);
 
-// Creates or empties path for writing; nullptr when that fails or when path
-// names the open input file, in which case the input is left untouched.
+// Creates or empties path for writing; nullptr when that fails, while another
+// run reads or writes it, or when path names the open input file. The file is
+// then left untouched.
 std::unique_ptr<OutputFile> OpenOutputFile(const std::string& path, const InputFile& input);
 
 // Standard input and output as binary streams, for the text-mode rules to be
