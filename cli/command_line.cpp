@@ -1,6 +1,8 @@
 #include "cli/command_line.h"
 
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 
 #include "engine/ascii.h"
 #include "engine/conversion_request.h"
@@ -11,6 +13,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: quorvel-convert --region REGION [--no-mobile] INPUT OUTPUT\n"
+    "       quorvel-convert --region REGION [--no-mobile] --output-dir DIR INPUT...\n"
     "       quorvel-convert --list-regions | --help | --version\n";
 
 constexpr const char* kHelp =
@@ -20,19 +23,35 @@ constexpr const char* kHelp =
     "\n"
     "  --region REGION  the state or contest the log is for: a number 0-56, an\n"
     "                   abbreviation (PA, MARAC, 7QP) or a name (\"Pennsylvania\");\n"
-    "                   --list-regions shows the choices\n"
+    "                   --list-regions shows the choices. auto takes it from the\n"
+    "                   records' CONTEST_ID values (PA-QSO-PARTY, NAQP-CW, ...)\n"
     "  --no-mobile      do not add /M to a callsign whose portable suffix was the\n"
     "                   county\n"
+    "  --output-dir DIR convert every INPUT to DIR/<its file name>, each listing\n"
+    "                   under a line ==> INPUT <==\n"
     "  --list-regions   print id, abbreviation and name of every offered region\n"
     "  --help           print this help\n"
     "  --version        print the version\n"
     "\n"
+    "A - for INPUT reads standard input; a - for OUTPUT writes the log to standard\n"
+    "output, and the messages then go to standard error. --region auto needs\n"
+    "INPUT to be a file.\n"
+    "\n"
+    "Examples: a pipe, many logs, the region from the log:\n"
+    "  quorvel-convert --region PA - - < pa-qso-party.adi > pa-cnty.adi\n"
+    "  quorvel-convert --region 7QP --output-dir converted 7qp-*.adi\n"
+    "  quorvel-convert --region auto naqp-cw.adi naqp-cw-cnty.adi\n"
+    "\n"
     "Prints the conversion's messages and exits 0; prints a refused request's\n"
-    "error and exits 1; exits 2 on a usage error.\n";
+    "error and exits 1 (with --output-dir: when any log was refused); exits 2 on\n"
+    "a usage error.\n";
+
+constexpr const char* kStandardStream = "-";
 
 struct Options {
   std::optional<std::string> region;
   bool addMobile = true;
+  std::optional<std::string> outputDir;
   std::vector<std::string> paths;
 };
 
@@ -45,6 +64,168 @@ void ListRegions(std::ostream& out) {
   for (const RegionId id : RegionChoiceOrder) {
     out << id << '\t' << RegionAbbreviation(id) << '\t' << RegionName(id) << '\n';
   }
+}
+
+// What --help, --version and --list-regions print: they end the run at once.
+enum class Parsed { kRun, kDone, kUsageError };
+
+Parsed ParseOptions(const std::vector<std::string>& arguments, Options& options, std::ostream& out,
+                    std::string& problem) {
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    const bool hasValue = i + 1 < arguments.size();
+    if (optionsEnded || argument.empty() || argument[0] != '-' || argument == kStandardStream) {
+      options.paths.push_back(argument);
+    } else if (argument == "--") {
+      optionsEnded = true;
+    } else if (argument == "--help" || argument == "-h") {
+      out << kUsage << '\n' << kHelp;
+      return Parsed::kDone;
+    } else if (argument == "--version") {
+      out << "quorvel-convert (Quorvel) 5.0\n";
+      return Parsed::kDone;
+    } else if (argument == "--list-regions") {
+      ListRegions(out);
+      return Parsed::kDone;
+    } else if (argument == "--no-mobile") {
+      options.addMobile = false;
+    } else if (argument == "--region" || argument == "--output-dir") {
+      if (!hasValue) {
+        problem = argument + " needs a value";
+        return Parsed::kUsageError;
+      }
+      (argument == "--region" ? options.region : options.outputDir) = arguments[++i];
+    } else if (argument.rfind("--region=", 0) == 0) {
+      options.region = argument.substr(9);
+    } else if (argument.rfind("--output-dir=", 0) == 0) {
+      options.outputDir = argument.substr(13);
+    } else {
+      problem = "unknown option " + argument;
+      return Parsed::kUsageError;
+    }
+  }
+  return Parsed::kRun;
+}
+
+// The parts of a request that every log of a run shares.
+struct RequestBase {
+  RegionId region = kNoRegion;
+  bool regionFromLog = false;
+  int addMobile = 1;
+};
+
+StreamRequest MakeRequest(const RequestBase& base, const std::string& input,
+                          const std::string& output) {
+  StreamRequest request;
+  request.inputPath = input;
+  request.outputPath = output;
+  request.standardInput = input == kStandardStream;
+  request.standardOutput = output == kStandardStream;
+  request.region = base.region;
+  request.regionFromLog = base.regionFromLog;
+  request.addMobile = base.addMobile;
+  return request;
+}
+
+// Prints a refused request's reason; returns the exit status.
+int PrintRefusal(const ConversionResult& result, std::ostream& err) {
+  if (result.regionUnknown) {
+    err << "quorvel-convert: " << result.error << "; give --region\n";
+  } else {
+    err << result.error << '\n';
+  }
+  return 1;
+}
+
+int ConvertOne(const RequestBase& base, const std::string& input, const std::string& output,
+               std::ostream& out, std::ostream& err) {
+  const StreamRequest request = MakeRequest(base, input, output);
+  const ConversionResult result = RunStreamConversion(request);
+  if (!result.ok()) return PrintRefusal(result, err);
+  // Standard output carries the log itself.
+  std::ostream& listing = request.standardOutput ? err : out;
+  for (const std::string& line : result.listing) listing << line << '\n';
+  return 0;
+}
+
+namespace fs = std::filesystem;
+
+// The outputs a batch has written, so that two INPUTs of one file name (from
+// two folders) never overwrite each other's conversion.
+class BatchOutputs {
+ public:
+  // The earlier INPUT whose conversion is output, if any.
+  const std::string* WrittenFor(const std::string& output) const {
+    const std::string name = fs::path(output).filename().string();
+    for (const Written& earlier : written_) {
+      std::error_code error;
+      if (EqualsIgnoringCase(earlier.name, name) &&
+          (earlier.output == output || fs::equivalent(earlier.output, output, error))) {
+        return &earlier.input;
+      }
+    }
+    return nullptr;
+  }
+  void Add(const std::string& input, const std::string& output) {
+    written_.push_back({input, output, fs::path(output).filename().string()});
+  }
+
+ private:
+  struct Written {
+    std::string input;
+    std::string output;
+    std::string name;
+  };
+  std::vector<Written> written_;
+};
+
+// One log of a batch, under its heading: the listing on standard output, a
+// refusal on standard error. Returns its exit status.
+int ConvertInBatch(const RequestBase& base, const std::string& input, const std::string& dir,
+                   BatchOutputs& outputs, std::ostream& out, std::ostream& err) {
+  const std::string output = (fs::path(dir) / fs::path(input).filename()).string();
+  const std::string heading = "==> " + input + " <==\n";
+  if (const std::string* earlier = outputs.WrittenFor(output)) {
+    out.flush();
+    err << heading << "quorvel-convert: " << output << " already holds the conversion of "
+        << *earlier << "\n\n";
+    return 1;
+  }
+  const ConversionResult result = RunStreamConversion(MakeRequest(base, input, output));
+  if (!result.ok()) {
+    out.flush();
+    err << heading;
+    PrintRefusal(result, err);
+    err << '\n';
+    return 1;
+  }
+  outputs.Add(input, output);
+  out << heading;
+  for (const std::string& line : result.listing) out << line << '\n';
+  return 0;
+}
+
+int ConvertBatch(const RequestBase& base, const std::string& dir,
+                 const std::vector<std::string>& inputs, std::ostream& out, std::ostream& err) {
+  if (inputs.empty()) return UsageError(err, "expected at least one INPUT with --output-dir");
+  for (const std::string& input : inputs) {
+    if (input == kStandardStream) {
+      return UsageError(err,
+                        "- has no place in a batch: every INPUT is a file, written to DIR under "
+                        "its own file name");
+    }
+  }
+  std::error_code error;
+  if (!fs::is_directory(dir, error)) {
+    return UsageError(err, "--output-dir: no folder '" + dir + "'");
+  }
+  BatchOutputs outputs;
+  int status = 0;
+  for (const std::string& input : inputs) {
+    if (ConvertInBatch(base, input, dir, outputs, out, err) != 0) status = 1;
+  }
+  return status;
 }
 
 }  // namespace
@@ -68,53 +249,31 @@ std::optional<RegionId> ParseRegion(std::string_view text) {
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& err) {
   Options options;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (optionsEnded || argument.empty() || argument[0] != '-' || argument == "-") {
-      options.paths.push_back(argument);
-    } else if (argument == "--") {
-      optionsEnded = true;
-    } else if (argument == "--help" || argument == "-h") {
-      out << kUsage << '\n' << kHelp;
-      return 0;
-    } else if (argument == "--version") {
-      out << "quorvel-convert (Quorvel) 5.0\n";
-      return 0;
-    } else if (argument == "--list-regions") {
-      ListRegions(out);
-      return 0;
-    } else if (argument == "--no-mobile") {
-      options.addMobile = false;
-    } else if (argument == "--region") {
-      if (i + 1 == arguments.size()) return UsageError(err, "--region needs a value");
-      options.region = arguments[++i];
-    } else if (argument.rfind("--region=", 0) == 0) {
-      options.region = argument.substr(9);
-    } else {
-      return UsageError(err, "unknown option " + argument);
-    }
-  }
-  if (options.paths.size() != 2) return UsageError(err, "expected INPUT and OUTPUT");
+  std::string problem;
+  const Parsed parsed = ParseOptions(arguments, options, out, problem);
+  if (parsed == Parsed::kDone) return 0;
+  if (parsed == Parsed::kUsageError) return UsageError(err, problem);
 
   // Without --region the request itself refuses, exactly as the dialog would.
-  RegionId region = kNoRegion;
-  if (options.region) {
-    const std::optional<RegionId> parsed = ParseRegion(*options.region);
-    if (!parsed) {
+  RequestBase base;
+  base.addMobile = options.addMobile ? 1 : 0;
+  if (options.region && EqualsIgnoringCase(*options.region, "auto")) {
+    base.regionFromLog = true;
+  } else if (options.region) {
+    const std::optional<RegionId> region = ParseRegion(*options.region);
+    if (!region) {
       return UsageError(err, "unknown region '" + *options.region + "' (see --list-regions)");
     }
-    region = *parsed;
+    base.region = *region;
   }
-
-  const ConversionResult result =
-      RunConversion(options.paths[0], options.paths[1], region, options.addMobile ? 1 : 0);
-  if (!result.ok()) {
-    err << result.error << '\n';
-    return 1;
+  if (base.regionFromLog && !options.paths.empty() && options.paths[0] == kStandardStream) {
+    return UsageError(err,
+                      "--region auto reads the log twice, first for its region: INPUT must be a "
+                      "file, not standard input");
   }
-  for (const std::string& line : result.listing) out << line << '\n';
-  return 0;
+  if (options.outputDir) return ConvertBatch(base, *options.outputDir, options.paths, out, err);
+  if (options.paths.size() != 2) return UsageError(err, "expected INPUT and OUTPUT");
+  return ConvertOne(base, options.paths[0], options.paths[1], out, err);
 }
 
 }  // namespace quorvel

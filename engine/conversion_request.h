@@ -14,11 +14,30 @@ struct ConversionResult {
   std::string error;
   // The lines of the message list, when the run took place.
   std::vector<std::string> listing;
+  // Set when the region was to come from the log and the log did not name
+  // exactly one; error then says what it named.
+  bool regionUnknown = false;
 
   bool ok() const { return error.empty(); }
 };
 
 ConversionResult RunConversion(const std::string& inputPath, const std::string& outputPath,
                                RegionId region, int addMobile);
+
+// A request of the command line, where either file may be a standard stream
+// and the region may be the one the log names.
+struct StreamRequest {
+  std::string inputPath;  // ignored for standard input
+  std::string outputPath;
+  bool standardInput = false;
+  bool standardOutput = false;  // the listing then names no output file
+  RegionId region = kNoRegion;
+  // Take the region from the records' CONTEST_ID values instead. The input is
+  // read twice, so it must be a file that can be read from its start again.
+  bool regionFromLog = false;
+  int addMobile = 1;
+};
+
+ConversionResult RunStreamConversion(const StreamRequest& request);
 
 }  // namespace quorvel

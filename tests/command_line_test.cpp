@@ -88,6 +88,11 @@ TEST(CommandLine, UsageErrorsExitTwo) {
       {"--region"},
       {"--region", "XX", "a", "b"},
       {"--bogus", "a", "b"},
+      {"--region", "PA", "--output-dir"},
+      {"--region", "PA", "--output-dir", "no/such/folder", "a"},
+      {"--region", "PA", "--output-dir", "."},
+      {"--region", "PA", "--output-dir", ".", "a", "-"},
+      {"--region", "auto", "-", "out.adi"},
   };
   for (const auto& arguments : bad) {
     const CliRun r = Invoke(arguments);
