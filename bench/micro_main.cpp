@@ -10,6 +10,7 @@
 
 #include "bench/log_generator.h"
 #include "bench/micro_support.h"
+#include "tests/time_zone.h"
 
 namespace quorvel::bench {
 
@@ -49,8 +50,7 @@ const std::vector<std::string>& SampleLines(RegionId region, long long qsos) {
 }  // namespace quorvel::bench
 
 int main(int argc, char** argv) {
-  setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
-  tzset();
+  quorvel::testing::UseTestTimeZone();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

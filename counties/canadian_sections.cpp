@@ -27,20 +27,11 @@ std::optional<std::string_view> FindCanadianArea(std::string_view text) {
 }
 
 std::optional<std::string_view> FindSectionState(std::string_view text) {
-  int lo = 0;
-  int hi = static_cast<int>(SectionStateTable.size()) - 1;
-  while (lo <= hi) {
-    const int mid = (lo + hi) / 2;
-    const int order = CompareKeys(text, SectionStateTable[static_cast<std::size_t>(mid)].section);
-    if (order < 0) {
-      hi = mid - 1;
-    } else if (order > 0) {
-      lo = mid + 1;
-    } else {
-      return SectionStateTable[static_cast<std::size_t>(mid)].state;
-    }
-  }
-  return std::nullopt;
+  const int row = FindSortedRow(text, SectionStateTable.data(), SectionStateTable.size(), 0,
+                                static_cast<int>(SectionStateTable.size()) - 1,
+                                [](const SectionState& s) { return s.section; });
+  if (row < 0) return std::nullopt;
+  return SectionStateTable[static_cast<std::size_t>(row)].state;
 }
 
 }  // namespace quorvel

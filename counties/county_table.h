@@ -50,7 +50,44 @@ std::optional<std::string_view> SearchCountyTable(std::string_view value,
 std::optional<CountyMatch> SearchContestTable(std::string_view value,
                                               const ContestCountyTable& table, int first, int last);
 
-// Byte-wise three-way comparison with bytes taken as unsigned.
-int CompareKeys(std::string_view a, std::string_view b);
+// Byte-wise three-way comparison, bytes taken as unsigned; a text that is the
+// beginning of a longer one sorts first. The tables' build-time checks use it
+// too, so the order they check is the order the searches assume. Characters
+// are read through data(): the library's checked accessors cost compile-time
+// evaluation steps in those checks.
+constexpr int CompareKeys(std::string_view a, std::string_view b) {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  const char* const p = a.data();
+  const char* const q = b.data();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto x = static_cast<unsigned char>(p[i]);
+    const auto y = static_cast<unsigned char>(q[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+// Binary search over rows first..last (inclusive, clamped to the rows), which
+// are sorted by keyOf(row) in CompareKeys order: the index of a row whose key
+// equals value, or -1.
+template <typename Row, typename KeyOf>
+int FindSortedRow(std::string_view value, const Row* rows, std::size_t rowCount, int first,
+                  int last, KeyOf keyOf) {
+  int lo = first < 0 ? 0 : first;
+  int hi = last >= static_cast<int>(rowCount) ? static_cast<int>(rowCount) - 1 : last;
+  while (hi >= lo) {
+    const int mid = lo + (hi - lo) / 2;
+    const int order = CompareKeys(value, keyOf(rows[mid]));
+    if (order < 0) {
+      hi = mid - 1;
+    } else if (order > 0) {
+      lo = mid + 1;
+    } else {
+      return mid;
+    }
+  }
+  return -1;
+}
 
 }  // namespace quorvel

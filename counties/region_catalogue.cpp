@@ -15,21 +15,10 @@ std::string_view RegionAbbreviation(RegionId region) {
 }
 
 std::optional<std::string_view> FindStateAbbreviation(std::string_view text) {
-  int lo = 0;
-  int hi = kFirstContest - 1;
-  while (lo <= hi) {
-    const int mid = (lo + hi) / 2;
-    const std::string_view key = RegionCatalogue[static_cast<std::size_t>(mid)].abbreviation;
-    const int order = CompareKeys(text, key);
-    if (order < 0) {
-      hi = mid - 1;
-    } else if (order > 0) {
-      lo = mid + 1;
-    } else {
-      return key;
-    }
-  }
-  return std::nullopt;
+  const int row = FindSortedRow(text, RegionCatalogue.data(), kFirstContest, 0, kFirstContest - 1,
+                                [](const RegionRow& r) { return r.abbreviation; });
+  if (row < 0) return std::nullopt;
+  return RegionCatalogue[static_cast<std::size_t>(row)].abbreviation;
 }
 
 namespace {

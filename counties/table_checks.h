@@ -20,21 +20,6 @@ namespace table_checks {
 // the library's checked accessors cost evaluation steps and keep GCC from
 // showing the failing row index when an assertion fails.
 
-// Byte-wise three-way comparison, bytes taken as unsigned; a text that is the
-// beginning of a longer one sorts first. The search compares the same way.
-constexpr int ByteOrder(std::string_view a, std::string_view b) {
-  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
-  const char* const p = a.data();
-  const char* const q = b.data();
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(p[i]);
-    const auto y = static_cast<unsigned char>(q[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
-}
-
 // A set of key lengths as a bit mask: bit n stands for keys of n letters.
 using KeyLengthSet = unsigned;
 
@@ -153,7 +138,7 @@ constexpr bool IsSharedKey(std::string_view key, SharedKeyList shared) {
 template <std::size_t N>
 constexpr std::size_t FirstUnorderedRow(const StateCountyRow (&rows)[N]) {
   for (std::size_t i = 1; i < N; ++i) {
-    if (ByteOrder(rows[i - 1].key, rows[i].key) >= 0) return i;
+    if (CompareKeys(rows[i - 1].key, rows[i].key) >= 0) return i;
   }
   return N;
 }
@@ -163,11 +148,11 @@ constexpr std::size_t FirstUnorderedRow(const StateCountyRow (&rows)[N]) {
 template <std::size_t N>
 constexpr std::size_t FirstUnorderedRow(const ContestCountyRow (&rows)[N], SharedKeyList shared) {
   for (std::size_t i = 1; i < N; ++i) {
-    const int order = ByteOrder(rows[i - 1].key, rows[i].key);
+    const int order = CompareKeys(rows[i - 1].key, rows[i].key);
     if (order < 0) continue;
     if (order == 0 && IsSharedKey(rows[i].key, shared) &&
         SameText(rows[i - 1].state, rows[i].state) &&
-        ByteOrder(rows[i - 1].county, rows[i].county) < 0) {
+        CompareKeys(rows[i - 1].county, rows[i].county) < 0) {
       continue;
     }
     return i;
@@ -221,7 +206,7 @@ constexpr std::size_t FirstMiscountedSharedKey(const ContestCountyRow (&rows)[N]
     std::size_t count = N;
     while (count > 0) {
       const std::size_t step = count / 2;
-      if (ByteOrder(rows[first + step].key, key) < 0) {
+      if (CompareKeys(rows[first + step].key, key) < 0) {
         first += step + 1;
         count -= step + 1;
       } else {

@@ -5,27 +5,13 @@
 
 #include "core/adif_field.h"
 #include "engine/byte_search.h"
+#include "engine/decimal_text.h"
 
 namespace quorvel {
 
 namespace {
 
 constexpr std::size_t kLineLimit = 78;  // a blank and a field may end at column 79
-
-std::size_t PutDecimal(char* out, std::size_t value) {
-  if (value < 10) {  // most values are short
-    out[0] = static_cast<char>('0' + value);
-    return 1;
-  }
-  char digits[24];
-  std::size_t n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  for (std::size_t i = 0; i < n; ++i) out[i] = digits[n - 1 - i];
-  return n;
-}
 
 // Copies the short names and values of a log without a call to memcpy and
 // with few branches: two overlapping moves cover any length from 4 to 16.
@@ -97,8 +83,9 @@ void PutPieces(TextWriter& output, std::string_view name, const std::string_view
 
 std::size_t WriteAdifField(TextWriter& output, std::string_view name, const std::string_view* value,
                            std::size_t column) {
-  char length[24];
-  const std::size_t lengthDigits = value != nullptr ? PutDecimal(length, value->size()) : 0;
+  char length[kDecimalWidthLimit];
+  const std::size_t lengthDigits =
+      value != nullptr ? PutDecimal(length, static_cast<std::int64_t>(value->size())) : 0;
   const std::size_t textLength =
       value != nullptr ? name.size() + lengthDigits + value->size() + 3 : name.size() + 2;
 

@@ -36,6 +36,26 @@ void LocalTimeCache::Seed(std::int64_t seconds, const std::tm& tm) {
   spans_.push_back(span);
 }
 
+// Narrows before (in the regime of earlier) and after (in that of later) to
+// adjacent seconds, between which the changeover lies. False when a probe
+// fails or shows a third regime: then it is not a single changeover.
+bool LocalTimeCache::FindChangeover(const Span& earlier, const Span& later, std::int64_t& before,
+                                    std::int64_t& after) const {
+  while (after - before > 1) {
+    const std::int64_t middle = before + (after - before) / 2;
+    Span probe;
+    if (!Probe(middle, probe)) return false;
+    if (SameRegime(probe.pattern, probe.offset, earlier.pattern, earlier.offset)) {
+      before = middle;
+    } else if (SameRegime(probe.pattern, probe.offset, later.pattern, later.offset)) {
+      after = middle;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Extends the spans to include from..to; false when that is too far or the
 // probes do not allow it.
 bool LocalTimeCache::Cover(std::int64_t from, std::int64_t to) {
@@ -43,71 +63,40 @@ bool LocalTimeCache::Cover(std::int64_t from, std::int64_t to) {
   if (to - spans_.back().last > kMaxSteps * kStep) return false;
   if (spans_.front().first - from > kMaxSteps * kStep) return false;
   while (spans_.back().last < to) {
-    if (!StepForward()) return false;
+    if (!Step(true)) return false;
   }
   while (spans_.front().first > from) {
-    if (!StepBackward()) return false;
+    if (!Step(false)) return false;
   }
   return true;
 }
 
-// One probe kStep after the last span; a different regime there means one
-// changeover in between, found by bisection.
-bool LocalTimeCache::StepForward() {
-  Span next;
-  if (!Probe(spans_.back().last + kStep, next)) return false;
-  Span& back = spans_.back();
-  if (SameRegime(next.pattern, next.offset, back.pattern, back.offset)) {
-    back.last = next.last;
+// One probe kStep beyond the last span (forward) or before the first; a
+// different regime there means one changeover in between, found by bisection.
+bool LocalTimeCache::Step(bool forward) {
+  Span probe;
+  if (!Probe(forward ? spans_.back().last + kStep : spans_.front().first - kStep, probe)) {
+    return false;
+  }
+  Span& edge = forward ? spans_.back() : spans_.front();
+  if (SameRegime(probe.pattern, probe.offset, edge.pattern, edge.offset)) {
+    (forward ? edge.last : edge.first) = probe.first;
     return true;
   }
-  std::int64_t before = back.last;
-  std::int64_t after = next.last;
-  while (after - before > 1) {
-    const std::int64_t middle = before + (after - before) / 2;
-    Span probe;
-    if (!Probe(middle, probe)) return false;
-    if (SameRegime(probe.pattern, probe.offset, back.pattern, back.offset)) {
-      before = middle;
-    } else if (SameRegime(probe.pattern, probe.offset, next.pattern, next.offset)) {
-      after = middle;
-    } else {
-      return false;  // a third regime: not a single changeover
-    }
+  Span& earlier = forward ? edge : probe;
+  Span& later = forward ? probe : edge;
+  std::int64_t before = earlier.last;
+  std::int64_t after = later.first;
+  if (!FindChangeover(earlier, later, before, after)) return false;
+  earlier.last = before;
+  later.first = after;
+  if (forward) {
+    if (spans_.size() == kMaxSpans) spans_.erase(spans_.begin());
+    spans_.push_back(probe);
+  } else {
+    if (spans_.size() == kMaxSpans) spans_.pop_back();
+    spans_.insert(spans_.begin(), probe);
   }
-  back.last = before;
-  next.first = after;
-  if (spans_.size() == kMaxSpans) spans_.erase(spans_.begin());
-  spans_.push_back(next);
-  return true;
-}
-
-bool LocalTimeCache::StepBackward() {
-  Span previous;
-  if (!Probe(spans_.front().first - kStep, previous)) return false;
-  Span& front = spans_.front();
-  if (SameRegime(previous.pattern, previous.offset, front.pattern, front.offset)) {
-    front.first = previous.first;
-    return true;
-  }
-  std::int64_t before = previous.first;
-  std::int64_t after = front.first;
-  while (after - before > 1) {
-    const std::int64_t middle = before + (after - before) / 2;
-    Span probe;
-    if (!Probe(middle, probe)) return false;
-    if (SameRegime(probe.pattern, probe.offset, front.pattern, front.offset)) {
-      after = middle;
-    } else if (SameRegime(probe.pattern, probe.offset, previous.pattern, previous.offset)) {
-      before = middle;
-    } else {
-      return false;
-    }
-  }
-  front.first = after;
-  previous.last = before;
-  if (spans_.size() == kMaxSpans) spans_.pop_back();
-  spans_.insert(spans_.begin(), previous);
   return true;
 }
 

@@ -43,10 +43,11 @@ class LocalTimeCache {
   };
 
   bool Probe(std::int64_t seconds, Span& span) const;
+  bool FindChangeover(const Span& earlier, const Span& later, std::int64_t& before,
+                      std::int64_t& after) const;
   void Seed(std::int64_t seconds, const std::tm& tm);
   bool Cover(std::int64_t from, std::int64_t to);
-  bool StepForward();
-  bool StepBackward();
+  bool Step(bool forward);
   const Span* SpanOf(std::int64_t seconds) const;
   static void Derive(std::int64_t seconds, const Span& span, std::tm& tm);
 

@@ -1,6 +1,7 @@
 #include "engine/qso_time.h"
 
 #include "engine/civil_time.h"
+#include "engine/decimal_text.h"
 #include "engine/local_time_cache.h"
 #include "engine/platform/local_time.h"
 
@@ -34,24 +35,6 @@ void CivilFromSeconds(std::int64_t seconds, std::tm& time) {
   time = std::tm{};
   BreakDownSeconds(seconds, time);
   time.tm_isdst = 0;
-}
-
-// Writes value as decimal, zero-padded to width; returns the length.
-std::size_t PutNumber(char* out, std::int64_t value, std::size_t width) {
-  char digits[24];
-  std::size_t n = 0;
-  const bool negative = value < 0;
-  std::uint64_t magnitude =
-      negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  do {
-    digits[n++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  while (n < width) digits[n++] = '0';
-  std::size_t length = 0;
-  if (negative) out[length++] = '-';
-  while (n > 0) out[length++] = digits[--n];
-  return length;
 }
 
 }  // namespace
@@ -104,13 +87,13 @@ std::int64_t MakeStartTimeWith(std::tm& time, MakeLocal makeLocal) {
 
 QsoDateTime Format(const std::tm& local) {
   QsoDateTime out{};
-  std::size_t n = PutNumber(out.date, 1900 + static_cast<std::int64_t>(local.tm_year), 4);
-  n += PutNumber(out.date + n, local.tm_mon + 1, 2);
-  n += PutNumber(out.date + n, local.tm_mday, 2);
+  std::size_t n = PutDecimal(out.date, 1900 + static_cast<std::int64_t>(local.tm_year), 4);
+  n += PutDecimal(out.date + n, local.tm_mon + 1, 2);
+  n += PutDecimal(out.date + n, local.tm_mday, 2);
   out.dateLength = n;
-  std::size_t t = PutNumber(out.time, local.tm_hour, 2);
-  t += PutNumber(out.time + t, local.tm_min, 2);
-  PutNumber(out.time + t, local.tm_sec, 2);
+  std::size_t t = PutDecimal(out.time, local.tm_hour, 2);
+  t += PutDecimal(out.time + t, local.tm_min, 2);
+  PutDecimal(out.time + t, local.tm_sec, 2);
   return out;
 }
 

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 
 #include "fuzz/conversion_checks.h"
+#include "tests/time_zone.h"
 
 namespace {
 
@@ -19,13 +19,7 @@ constexpr std::size_t kChunks[] = {1, 2, 3, 7, 64};
 // Times are read in one zone with daylight saving, so that every run and
 // every machine sees the same changeovers.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-#ifdef _WIN32
-  _putenv_s("TZ", "EST5EDT");
-  _tzset();
-#else
-  setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
-  tzset();
-#endif
+  quorvel::testing::UseTestTimeZone();
   return 0;
 }
 

@@ -8,6 +8,7 @@
 
 #include "counties/canadian_sections.h"
 #include "counties/region_tables.h"
+#include "engine/field_rewriting.h"
 
 namespace quorvel::testing {
 
@@ -151,30 +152,12 @@ const std::vector<ConvertingKey>& ConvertingKeys(RegionId region) {
   return *keys;
 }
 
+// The engine's list of names, matched here on the model's own terms: "CNTY"
+// in any letter case, the others only as written.
 bool IsCountyField(std::string_view name) {
-  static constexpr std::array<std::string_view, 19> kExact = {
-      "CTY",
-      "CTY2",
-      "CTY3",
-      "CTY4",
-      "EXCHANGE1",
-      "QTH",
-      "qth_rcvd",
-      "RCVD",
-      "RCVD_QTH",
-      "SRX",
-      "APP_N1MM_EXCHANGE1",
-      "APP_N1MM_MISCTEXT",
-      "APP_WRITELOG_CNTY",
-      "APP_WRITELOG_CTY2",
-      "APP_WRITELOG_CTY3",
-      "APP_WRITELOG_CTY4",
-      "APP_WRITELOG_QTH",
-      "APP_WRITELOG_RCVD",
-      "APP_WRITELOG_RCVD_QTH",
-  };
-  return SameIgnoringCase(name, "CNTY") ||
-         std::find(kExact.begin(), kExact.end(), name) != kExact.end();
+  return SameIgnoringCase(name, CountyFieldNames[0]) ||
+         std::find(CountyFieldNames.begin() + 1, CountyFieldNames.end(), name) !=
+             CountyFieldNames.end();
 }
 
 }  // namespace quorvel::testing

@@ -1,5 +1,5 @@
 // The cache must give exactly what the platform's mktime and localtime give,
-// call for call. The test program runs in US Eastern time (test_main.cpp);
+// call for call. The test program runs in US Eastern time (time_zone.h);
 // some tests switch to other zones for a while.
 #include "engine/local_time_cache.h"
 
@@ -14,29 +14,20 @@
 
 #include "engine/civil_time.h"
 #include "engine/platform/local_time.h"
+#include "tests/time_zone.h"
 
 namespace quorvel {
 namespace {
 
-void SetZone(const std::string& zone) {
-#ifdef _WIN32
-  _putenv_s("TZ", zone.c_str());
-  _tzset();
-#else
-  setenv("TZ", zone.c_str(), 1);
-  tzset();
-#endif
-}
-
-// Switches the zone for one test and back after it (test_main.cpp sets one).
+// Switches the zone for one test and back after it (the test program sets one).
 class ZoneGuard {
  public:
   explicit ZoneGuard(const char* zone) {
     const char* previous = std::getenv("TZ");
     previous_ = previous != nullptr ? previous : "";
-    SetZone(zone);
+    testing::SetTimeZone(zone);
   }
-  ~ZoneGuard() { SetZone(previous_); }
+  ~ZoneGuard() { testing::SetTimeZone(previous_.c_str()); }
   ZoneGuard(const ZoneGuard&) = delete;
   ZoneGuard& operator=(const ZoneGuard&) = delete;
 
@@ -53,22 +44,10 @@ std::string Show(bool ok, std::int64_t seconds, const std::tm& tm) {
   return text;
 }
 
-std::tm Local(int year, int month, int day, int hour, int minute, int second) {
-  std::tm tm{};
-  tm.tm_year = year - 1900;
-  tm.tm_mon = month - 1;
-  tm.tm_mday = day;
-  tm.tm_hour = hour;
-  tm.tm_min = minute;
-  tm.tm_sec = second;
-  tm.tm_isdst = -1;
-  return tm;
-}
-
 // glibc's mktime starts its search at the offset of its previous call, which
 // decides a repeated hour: both runs start from the same call.
 void Prime() {
-  std::tm noon = Local(2000, 1, 15, 12, 0, 0);
+  std::tm noon = testing::LocalTm(2000, 1, 15, 12, 0, 0);
   std::int64_t ignored = 0;
   PlatformMakeLocalTime(noon, ignored);
 }
@@ -141,24 +120,24 @@ std::vector<std::int64_t> SecondsAround(std::int64_t changeover) {
 // backwards.
 std::vector<std::tm> LocalTimesAround(int year, int month, int day) {
   std::vector<std::tm> inputs;
-  const std::int64_t midnight = SecondsAsUtc(Local(year, month, day, 0, 0, 0));
+  const std::int64_t midnight = SecondsAsUtc(testing::LocalTm(year, month, day, 0, 0, 0));
   for (int minute = -36 * 60; minute <= 36 * 60; ++minute) {
-    std::tm tm = Local(year, month, day, 0, 0, 0);
+    std::tm tm = testing::LocalTm(year, month, day, 0, 0, 0);
     BreakDownSeconds(midnight + minute * 60 + (minute * 13 + 6000) % 60, tm);
     tm.tm_isdst = -1;
     inputs.push_back(tm);
-    if (minute % 17 == 0) inputs.push_back(Local(year, month, day, 0, minute, 0));
+    if (minute % 17 == 0) inputs.push_back(testing::LocalTm(year, month, day, 0, minute, 0));
   }
   for (int hour = 0; hour <= 4; ++hour) {
     for (const int second : {0, 59, 60, 61, -1}) {
-      inputs.push_back(Local(year, month, day, hour, 59, second));
+      inputs.push_back(testing::LocalTm(year, month, day, hour, 59, second));
     }
-    inputs.push_back(Local(year, month, day, hour, 60, 0));
-    inputs.push_back(Local(year, month, day, hour, -1, 30));
+    inputs.push_back(testing::LocalTm(year, month, day, hour, 60, 0));
+    inputs.push_back(testing::LocalTm(year, month, day, hour, -1, 30));
   }
-  inputs.push_back(Local(year, month, day - 1, 24, 30, 0));
-  inputs.push_back(Local(year, month, 0, 1, 30, 0));
-  inputs.push_back(Local(year, month + 1, -30, 2, 30, 0));
+  inputs.push_back(testing::LocalTm(year, month, day - 1, 24, 30, 0));
+  inputs.push_back(testing::LocalTm(year, month, 0, 1, 30, 0));
+  inputs.push_back(testing::LocalTm(year, month + 1, -30, 2, 30, 0));
   const std::size_t forward = inputs.size();
   for (std::size_t i = forward; i-- > 0;) inputs.push_back(inputs[i]);
   return inputs;
@@ -197,13 +176,14 @@ TEST(LocalTimeCache, MktimeMatchesAroundTheUsChangeovers) {
 TEST(LocalTimeCache, MktimeMatchesInTheRepeatedHourWhateverCameBefore) {
   std::vector<std::tm> inputs;
   for (int i = 0; i < 40; ++i) {
-    inputs.push_back(Local(2024, i % 2 == 0 ? 7 : 12, 1, 12, i, 0));
-    for (int second : {0, 1, 58, 59}) inputs.push_back(Local(2024, 11, 3, 1, 59, second));
-    inputs.push_back(Local(2024, 11, 3, 1, i, 30));
-    inputs.push_back(Local(2024, 11, 3, 0, 59, 59));
-    inputs.push_back(Local(2024, 11, 3, 2, 0, i));
-    inputs.push_back(Local(2024, 3, 10, 2, i, 0));  // the skipped hour
-    inputs.push_back(Local(2024, 3, 10, 3, i, 0));
+    inputs.push_back(testing::LocalTm(2024, i % 2 == 0 ? 7 : 12, 1, 12, i, 0));
+    for (int second : {0, 1, 58, 59})
+      inputs.push_back(testing::LocalTm(2024, 11, 3, 1, 59, second));
+    inputs.push_back(testing::LocalTm(2024, 11, 3, 1, i, 30));
+    inputs.push_back(testing::LocalTm(2024, 11, 3, 0, 59, 59));
+    inputs.push_back(testing::LocalTm(2024, 11, 3, 2, 0, i));
+    inputs.push_back(testing::LocalTm(2024, 3, 10, 2, i, 0));  // the skipped hour
+    inputs.push_back(testing::LocalTm(2024, 3, 10, 3, i, 0));
   }
   ExpectSameReadings(inputs);
 }
@@ -211,13 +191,13 @@ TEST(LocalTimeCache, MktimeMatchesInTheRepeatedHourWhateverCameBefore) {
 TEST(LocalTimeCache, MktimeMatchesOverASweepOfRandomLocalTimes) {
   std::vector<std::tm> inputs;
   std::uint64_t state = 777;
-  std::tm tm = Local(2010, 1, 1, 0, 0, 0);
+  std::tm tm = testing::LocalTm(2010, 1, 1, 0, 0, 0);
   for (int i = 0; i < 100000; ++i) {
     state = state * 6364136223846793005ULL + 1442695040888963407ULL;
     const std::uint64_t r = state >> 33;
     if (r % 500 == 0) {
-      tm = Local(1971 + static_cast<int>(r % 120), 1 + static_cast<int>(r / 7 % 12),
-                 1 + static_cast<int>(r / 11 % 31), static_cast<int>(r / 13 % 24), 0, 0);
+      tm = testing::LocalTm(1971 + static_cast<int>(r % 120), 1 + static_cast<int>(r / 7 % 12),
+                            1 + static_cast<int>(r / 11 % 31), static_cast<int>(r / 13 % 24), 0, 0);
     }
     tm.tm_sec += static_cast<int>(r % 300);
     std::tm input = tm;

@@ -5,36 +5,22 @@
 #include <array>
 
 #include "counties/canadian_sections.h"
+#include "engine/field_rewriting.h"
 #include "tests/log_generator_parts.h"
 
 namespace quorvel::testing::generator {
 
 namespace {
 
-constexpr std::array<const char*, 22> kCountyFieldNames = {
-    "CNTY",
-    "CTY",
-    "CTY2",
-    "CTY3",
-    "CTY4",
-    "EXCHANGE1",
-    "QTH",
-    "qth_rcvd",
-    "RCVD",
-    "RCVD_QTH",
-    "SRX",
-    "APP_N1MM_EXCHANGE1",
-    "APP_N1MM_MISCTEXT",
-    "APP_WRITELOG_CNTY",
-    "APP_WRITELOG_CTY2",
-    "APP_WRITELOG_CTY3",
-    "APP_WRITELOG_CTY4",
-    "APP_WRITELOG_QTH",
-    "APP_WRITELOG_RCVD",
-    "APP_WRITELOG_RCVD_QTH",
-    "cnty",
-    "Cnty",
-};
+// Every name of a county-bearing field, and "CNTY" in two more letter cases.
+std::vector<std::string> CountyFieldSpellings() {
+  std::vector<std::string> names(CountyFieldNames.begin(), CountyFieldNames.end());
+  names.emplace_back("cnty");
+  names.emplace_back("Cnty");
+  return names;
+}
+
+const std::vector<std::string> kCountyFieldNames = CountyFieldSpellings();
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 

@@ -1,7 +1,9 @@
-// The test program runs in US Eastern time (test_main.cpp).
+// The test program runs in US Eastern time (time_zone.h).
 #include "engine/qso_time.h"
 
 #include <gtest/gtest.h>
+
+#include "tests/time_zone.h"
 
 namespace quorvel {
 namespace {
@@ -9,17 +11,6 @@ namespace {
 std::string Format(std::int64_t seconds) {
   const QsoDateTime t = FormatStartTime(seconds);
   return std::string(t.date, t.dateLength) + " " + std::string(t.time, 6);
-}
-
-std::tm Time(int year, int month, int day, int hour, int minute, int second) {
-  std::tm t = InitialQsoTime();
-  t.tm_year = year - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
-  return t;
 }
 
 TEST(QsoTime, ReadsDatesAsSscanfWouldAndKeepsWhatCannotBeRead) {
@@ -33,7 +24,7 @@ TEST(QsoTime, ReadsDatesAsSscanfWouldAndKeepsWhatCannotBeRead) {
       {" 20240504", 2024, 5, 4}, {"2024-5-4", 2024, -5, -4},
   };
   for (const auto& c : cases) {
-    std::tm t = Time(2000, 6, 15, 0, 0, 0);
+    std::tm t = testing::LocalTm(2000, 6, 15, 0, 0, 0);
     ReadQsoDate(c.value, t);
     EXPECT_EQ(t.tm_year + 1900, c.year) << c.value;
     EXPECT_EQ(t.tm_mon + 1, c.month) << c.value;
@@ -42,7 +33,7 @@ TEST(QsoTime, ReadsDatesAsSscanfWouldAndKeepsWhatCannotBeRead) {
 }
 
 TEST(QsoTime, ReadsTimesByTheirDeclaredLength) {
-  std::tm t = Time(2024, 5, 4, 1, 2, 3);
+  std::tm t = testing::LocalTm(2024, 5, 4, 1, 2, 3);
   EXPECT_TRUE(ReadQsoTime("0930", 4, t));
   EXPECT_EQ(t.tm_hour, 9);
   EXPECT_EQ(t.tm_min, 30);
@@ -63,12 +54,12 @@ TEST(QsoTime, StartTimeComesBackUnchangedAndNormalisesOutOfRangeFields) {
     const char* expected;
   };
   const Case cases[] = {
-      {Time(2024, 5, 4, 14, 30, 0), "20240504 143000"},
-      {Time(2024, 1, 15, 23, 59, 59), "20240115 235959"},
-      {Time(2024, 2, 30, 12, 0, 0), "20240301 120000"},
-      {Time(2023, 2, 29, 12, 0, 0), "20230301 120000"},
-      {Time(2024, 5, 4, 24, 60, 0), "20240505 010000"},
-      {Time(2024, 12, 31, 23, 59, 60), "20250101 000000"},
+      {testing::LocalTm(2024, 5, 4, 14, 30, 0), "20240504 143000"},
+      {testing::LocalTm(2024, 1, 15, 23, 59, 59), "20240115 235959"},
+      {testing::LocalTm(2024, 2, 30, 12, 0, 0), "20240301 120000"},
+      {testing::LocalTm(2023, 2, 29, 12, 0, 0), "20230301 120000"},
+      {testing::LocalTm(2024, 5, 4, 24, 60, 0), "20240505 010000"},
+      {testing::LocalTm(2024, 12, 31, 23, 59, 60), "20250101 000000"},
   };
   for (const auto& c : cases) {
     std::tm t = c.time;
@@ -77,34 +68,34 @@ TEST(QsoTime, StartTimeComesBackUnchangedAndNormalisesOutOfRangeFields) {
 }
 
 TEST(QsoTime, ReplacesTheBrokenDownTimeByItsNormalisedValues) {
-  std::tm t = Time(2024, 2, 30, 12, 0, 0);
+  std::tm t = testing::LocalTm(2024, 2, 30, 12, 0, 0);
   MakeStartTime(t);
   EXPECT_EQ(t.tm_mon, 2);
   EXPECT_EQ(t.tm_mday, 1);
 }
 
 TEST(QsoTime, FollowsDaylightSavingRules) {
-  std::tm winter = Time(2024, 1, 15, 12, 0, 0);
-  std::tm summer = Time(2024, 7, 15, 12, 0, 0);
+  std::tm winter = testing::LocalTm(2024, 1, 15, 12, 0, 0);
+  std::tm summer = testing::LocalTm(2024, 7, 15, 12, 0, 0);
   // 12:00 EST is 17:00 UTC, 12:00 EDT is 16:00 UTC.
   EXPECT_EQ(MakeStartTime(winter), 1705338000);
   EXPECT_EQ(MakeStartTime(summer), 1721059200);
   // The last second before the spring change and the first after it.
-  std::tm before = Time(2024, 3, 10, 1, 59, 59);
+  std::tm before = testing::LocalTm(2024, 3, 10, 1, 59, 59);
   const std::int64_t t = MakeStartTime(before);
   EXPECT_EQ(Format(t), "20240310 015959");
   EXPECT_EQ(Format(t + 1), "20240310 030000");
   // 02:30 on that day does not exist; it comes out an hour off, not lost.
-  std::tm skipped = Time(2024, 3, 10, 2, 30, 0);
+  std::tm skipped = testing::LocalTm(2024, 3, 10, 2, 30, 0);
   const std::string shown = Format(MakeStartTime(skipped));
   EXPECT_TRUE(shown == "20240310 033000" || shown == "20240310 013000") << shown;
   // 01:30 on the autumn day happens twice; either reading is 01:30 again.
-  std::tm repeated = Time(2024, 11, 3, 1, 30, 0);
+  std::tm repeated = testing::LocalTm(2024, 11, 3, 1, 30, 0);
   EXPECT_EQ(Format(MakeStartTime(repeated)), "20241103 013000");
 }
 
 TEST(QsoTime, EveryRecordGetsADefiniteTimeEvenBefore1970) {
-  std::tm old = Time(1960, 7, 1, 10, 0, 0);
+  std::tm old = testing::LocalTm(1960, 7, 1, 10, 0, 0);
   const std::string shown = Format(MakeStartTime(old));
   EXPECT_EQ(shown, "19600701 100000");
   std::tm initial = InitialQsoTime();

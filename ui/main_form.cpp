@@ -1,55 +1,28 @@
 #include "ui/main_form.h"
 
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "ui/about.h"
+#include "ui/listing.h"
 
 namespace quorvel::ui {
-
-namespace {
-
-FileDialogSettings FileDialog(FileDialogKind kind, const std::string& current) {
-  FileDialogSettings settings;
-  settings.kind = kind;
-  settings.filter = kAdifFilter;
-  settings.filterIndex = 0;
-  settings.bufferSize = kFileNameBuffer;
-  // A longer path would not fit with its terminator; the dialog then starts
-  // without a name rather than with a cut one.
-  if (current.size() < kFileNameBuffer) settings.initialName = current;
-  settings.defaultExtension = "adi";
-  return settings;
-}
-
-}  // namespace
-
-FileDialogSettings InputFileDialog(const std::string& current) {
-  FileDialogSettings settings = FileDialog(FileDialogKind::kOpen, current);
-  settings.title = "Input ADIF File";
-  settings.flags = kOfnExplorer | kOfnFileMustExist | kOfnHideReadOnly;
-  return settings;
-}
-
-FileDialogSettings OutputFileDialog(const std::string& current) {
-  FileDialogSettings settings = FileDialog(FileDialogKind::kSave, current);
-  settings.title = "Output ADIF file";
-  settings.flags = kOfnExplorer | kOfnOverwritePrompt | kOfnHideReadOnly;
-  return settings;
-}
 
 MainForm::MainForm(DialogWindow& window, Converter convert)
     : window_(window), convert_(std::move(convert)) {}
 
 void MainForm::OnInitDialog() {
   FillRegionList();
-  m_bAddMobile = 1;
+  m_bAddMobile = true;
   window_.SetAddMobileCheck(true);
 }
 
 void MainForm::FillRegionList() {
-  for (const RegionId region : RegionChoiceOrder) {
-    window_.AddRegionItem(std::string(RegionName(region)));
-  }
+  std::vector<std::string> names;
+  names.reserve(RegionChoiceOrder.size());
+  for (const RegionId region : RegionChoiceOrder) names.emplace_back(RegionName(region));
+  window_.SetRegionItems(names);
   m_nRegion = kNoRegion;
 }
 
@@ -71,18 +44,18 @@ void MainForm::OnRegionSelChange() {
   m_nRegion = RegionChoiceOrder[static_cast<std::size_t>(item)];
 }
 
-void MainForm::OnAddMobileClicked() { m_bAddMobile = window_.IsAddMobileChecked() ? 1 : 0; }
+void MainForm::OnAddMobileClicked() { m_bAddMobile = window_.IsAddMobileChecked(); }
 
 void MainForm::OnPathEditChange() { UpdateData(true); }
 
-void MainForm::OnBrowseInput() { Browse(InputFileDialog(m_strInputFile), m_strInputFile); }
+void MainForm::OnBrowseInput() { Browse(PathField::kInput, m_strInputFile); }
 
-void MainForm::OnBrowseOutput() { Browse(OutputFileDialog(m_strOutputFile), m_strOutputFile); }
+void MainForm::OnBrowseOutput() { Browse(PathField::kOutput, m_strOutputFile); }
 
-void MainForm::Browse(const FileDialogSettings& settings, std::string& member) {
-  std::string chosen;
-  if (!window_.RunFileDialog(settings, chosen)) return;
-  member = chosen;
+void MainForm::Browse(PathField field, std::string& member) {
+  std::optional<std::string> chosen = window_.ChooseFile(field, member);
+  if (!chosen) return;
+  member = std::move(*chosen);
   UpdateData(false);
 }
 
@@ -90,18 +63,16 @@ void MainForm::OnConvert() {
   const ConversionResult result =
       convert_(m_strInputFile, m_strOutputFile, m_nRegion, m_bAddMobile);
   if (!result.ok()) {
-    window_.ShowMessageBox(result.error, kMbIconError, std::nullopt);
+    window_.ShowError(result.error);
     return;
   }
-  window_.ResetMessages();
-  for (const std::string& line : result.listing) window_.AddMessage(line);
+  window_.SetListing(ListingLines(result.listing));
 }
 
-void MainForm::OnAbout() { window_.ShowMessageBox(AboutText(), kMbOk, std::nullopt); }
+void MainForm::OnAbout() { window_.ShowNotice(AboutText()); }
 
 void MainForm::OnHomePage() {
-  const std::intptr_t result = window_.OpenAddress(std::string(HomePageAddress));
-  if (result <= kShellErrorLimit) window_.ShowMessageBox(kBrowserError, kMbIconError, std::nullopt);
+  if (!window_.OpenWebPage(std::string(HomePageAddress))) window_.ShowError(kBrowserError);
 }
 
 }  // namespace quorvel::ui

@@ -1,5 +1,5 @@
-// The main dialog's data and handlers, apart from the window system: the
-// Windows dialog moves data between its controls and this and forwards events.
+// The main dialog's data and handlers, apart from the window system: each
+// binding moves data between its controls and this and forwards the events.
 #pragma once
 
 #include <functional>
@@ -11,27 +11,17 @@
 
 namespace quorvel::ui {
 
-inline constexpr std::uint32_t kFileNameBuffer = 260;
-
-// Both file dialogs offer ADIF files first, then all files.
-inline constexpr char kAdifFilterList[] = "ADIF Files\0*.adi;*.adif;\0All Files\0*.*\0";
-inline constexpr std::string_view kAdifFilter{kAdifFilterList, sizeof(kAdifFilterList)};
-
 inline constexpr char kBrowserError[] = "ERROR:  Could not start web browser.";
-
-// The settings of the "Input" and "Output" file dialogs; current is the
-// member's path, the initial name when it fits the buffer.
-FileDialogSettings InputFileDialog(const std::string& current);
-FileDialogSettings OutputFileDialog(const std::string& current);
 
 class MainForm {
  public:
-  using Converter = std::function<ConversionResult(
-      const std::string& inputPath, const std::string& outputPath, RegionId region, int addMobile)>;
+  using Converter =
+      std::function<ConversionResult(const std::string& inputPath, const std::string& outputPath,
+                                     RegionId region, bool addMobile)>;
 
   explicit MainForm(DialogWindow& window, Converter convert = RunConversion);
 
-  // Dialog start, after the base class's data exchange.
+  // Dialog start, after the binding's own set-up.
   void OnInitDialog();
   void FillRegionList();
 
@@ -50,10 +40,10 @@ class MainForm {
   std::string m_strInputFile;
   std::string m_strOutputFile;
   RegionId m_nRegion = kNoRegion;
-  int m_bAddMobile = 1;
+  bool m_bAddMobile = true;
 
  private:
-  void Browse(const FileDialogSettings& settings, std::string& member);
+  void Browse(PathField field, std::string& member);
 
   DialogWindow& window_;
   Converter convert_;

@@ -19,7 +19,7 @@ namespace {
 
 struct CommandLineRun {
   int exitCode = -1;
-  QByteArray standardOutput;  // the listing's lines, each followed by LF
+  QStringList printedLines;  // standard output, one entry per LF-ended line
   QByteArray output;
 };
 
@@ -29,18 +29,13 @@ CommandLineRun RunCommandLine(const QStringList& arguments, const QString& outpu
   CommandLineRun run;
   if (!process.waitForFinished(30000)) return run;
   run.exitCode = process.exitCode();
-  run.standardOutput = process.readAllStandardOutput();
+  const QString printed = QString::fromUtf8(process.readAllStandardOutput());
+  run.printedLines = printed.split(u'\n');
+  // The last line ends in LF too: nothing follows it.
+  if (!run.printedLines.isEmpty() && run.printedLines.back().isEmpty()) run.printedLines.pop_back();
   QFile file(outputPath);
   if (file.open(QIODevice::ReadOnly)) run.output = file.readAll();
   return run;
-}
-
-// The list's lines as the command line prints them. A line may hold a line
-// break of its own (the summary starts with one); the list shows it as such.
-QByteArray Printed(const QStringList& lines) {
-  QByteArray printed;
-  for (const QString& line : lines) printed += line.toUtf8() + '\n';
-  return printed;
 }
 
 QByteArray ReadFile(const QString& path) {
@@ -108,7 +103,8 @@ class ConversionTest : public QObject {
       driver.Click(c.convert);
     }
     QCOMPARE(recorder.boxes().size(), std::size_t{0});
-    QCOMPARE(Printed(driver.Messages()), expected.standardOutput);
+    // Item for item: a message holding a line feed shows as one item per line.
+    QCOMPARE(driver.Messages(), expected.printedLines);
     QCOMPARE(ReadFile(output), expected.output);
     QVERIFY(driver.dialog().isVisible());
   }

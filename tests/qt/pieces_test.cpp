@@ -1,13 +1,10 @@
-// The binding's small parts: dialog units, the file filters, text encodings
-// and the icon.
+// The binding's small parts: dialog units, text encodings and the icon.
 #include <QFontMetrics>
 #include <QTest>
 
 #include "tests/qt/suites.h"
-#include "ui/main_form.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/dialog_units.h"
-#include "ui/qt/file_dialogs.h"
 #include "ui/qt/qt_text.h"
 
 namespace quorvel::ui::test {
@@ -38,19 +35,6 @@ class PiecesTest : public QObject {
              qPrintable(QStringLiteral("%1 for %2").arg(units.baseWidth()).arg(average)));
     QCOMPARE(units.baseHeight(), metrics.height());
     QVERIFY(units.baseWidth() > 0);
-  }
-
-  void windowsFiltersBecomeQtNameFilters() {
-    QCOMPARE(NameFilters(kAdifFilter), QStringList({QStringLiteral("ADIF Files (*.adi *.adif)"),
-                                                    QStringLiteral("All Files (*)")}));
-    QCOMPARE(NameFilters(std::string_view()), QStringList());
-    constexpr char oneFilter[] = "Text\0*.txt\0";
-    QCOMPARE(NameFilters(std::string_view(oneFilter, sizeof(oneFilter))),
-             QStringList{QStringLiteral("Text (*.txt)")});
-    // A name without its patterns is no filter.
-    constexpr char unpaired[] = "Logs\0*.log\0Orphan\0\0";
-    QCOMPARE(NameFilters(std::string_view(unpaired, sizeof(unpaired))),
-             QStringList{QStringLiteral("Logs (*.log)")});
   }
 
   void textsKeepTheirCharacters() {

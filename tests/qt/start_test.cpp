@@ -70,7 +70,7 @@ class StartTest : public QObject {
     QVERIFY(driver.Show());
     const DialogControls& c = driver.controls();
     QVERIFY(c.addMobile->isChecked());
-    QCOMPARE(driver.form().m_bAddMobile, 1);
+    QVERIFY(driver.form().m_bAddMobile);
     QCOMPARE(c.inputPath->text(), QString());
     QCOMPARE(c.outputPath->text(), QString());
     QCOMPARE(c.messages->count(), 0);

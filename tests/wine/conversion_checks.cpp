@@ -22,8 +22,8 @@ std::size_t CountOf(const std::string& text, const std::string& part) {
   return count;
 }
 
-// The lines as one text: a message may hold a line feed of its own, which
-// the command line prints as a line break and the list keeps in its item.
+// The lines as one text, each ended by a line feed, as the command line
+// prints them.
 std::string Joined(const Lines& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\n";

@@ -1,22 +1,19 @@
-// The form model's file-dialog settings, which follow the Windows common
-// dialogs, applied to a Qt file dialog.
+// The "Input" and "Output" file dialogs as Qt file dialogs.
 #pragma once
 
 #include <QFileDialog>
 #include <QStringList>
-#include <string_view>
+#include <string>
 
 #include "ui/dialog_window.h"
 
 namespace quorvel::ui {
 
-// A Windows filter list (display name, patterns separated by ';', each NUL
-// terminated, the list ending in an empty name) as Qt name filters:
-// "ADIF Files (*.adi *.adif)". "*.*" means every file, "*" here.
-QStringList NameFilters(std::string_view windowsFilter);
+// ADIF files first, then every file.
+QStringList AdifNameFilters();
 
-// Title, open or save, existing file or any, overwrite question, filters and
-// the selected one, default suffix and the initial name.
-void ConfigureFileDialog(QFileDialog& dialog, const FileDialogSettings& settings);
+// Title, open an existing file or save with the overwrite question, the
+// filters with the first selected, the default suffix and the initial name.
+void ConfigureFileDialog(QFileDialog& dialog, PathField field, const std::string& current);
 
 }  // namespace quorvel::ui

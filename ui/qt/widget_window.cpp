@@ -11,29 +11,18 @@
 
 namespace quorvel::ui {
 
-namespace {
-
-// The icon bits of a message box type (MB_ICONMASK).
-constexpr unsigned kMbIconMask = 0x000000F0;
-
-QMessageBox::Icon BoxIcon(unsigned type) {
-  return (type & kMbIconMask) == kMbIconError ? QMessageBox::Critical : QMessageBox::NoIcon;
-}
-
-}  // namespace
-
 bool OpenInDesktopBrowser(const QUrl& address) { return QDesktopServices::openUrl(address); }
 
 WidgetWindow::WidgetWindow(QWidget& owner, const DialogControls& controls, UrlOpener openUrl)
     : owner_(owner), controls_(controls), openUrl_(std::move(openUrl)) {}
 
-void WidgetWindow::AddRegionItem(const std::string& name) {
+void WidgetWindow::SetRegionItems(const std::vector<std::string>& names) {
   // A Qt combo box selects its first item by itself; the list starts with
   // none selected, and filling it is not the user's choice.
   const QSignalBlocker quiet(controls_.region);
-  const int selected = controls_.region->currentIndex();
-  controls_.region->addItem(ToDisplayText(name));
-  controls_.region->setCurrentIndex(selected);
+  controls_.region->clear();
+  for (const std::string& name : names) controls_.region->addItem(ToDisplayText(name));
+  controls_.region->setCurrentIndex(-1);
 }
 
 int WidgetWindow::SelectedRegionItem() { return controls_.region->currentIndex(); }
@@ -56,33 +45,33 @@ void WidgetWindow::WritePathField(PathField field, const std::string& text) {
   if (Field(field).text() != value) Field(field).setText(value);
 }
 
-void WidgetWindow::ResetMessages() { controls_.messages->clear(); }
-
-void WidgetWindow::AddMessage(const std::string& line) {
-  controls_.messages->addItem(ToDisplayText(line));
+void WidgetWindow::SetListing(const std::vector<std::string>& lines) {
+  controls_.messages->clear();
+  for (const std::string& line : lines) controls_.messages->addItem(ToDisplayText(line));
 }
 
-void WidgetWindow::ShowMessageBox(const std::string& text, unsigned type,
-                                  const std::optional<std::string>& caption) {
-  const QString title = caption ? ToDisplayText(*caption) : QString::fromLatin1(kApplicationName);
-  QMessageBox box(BoxIcon(type), title, ToDisplayText(text), QMessageBox::Ok, &owner_);
+void WidgetWindow::ShowBox(QMessageBox::Icon icon, const std::string& text) {
+  QMessageBox box(icon, QString::fromLatin1(kApplicationName), ToDisplayText(text), QMessageBox::Ok,
+                  &owner_);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
-bool WidgetWindow::RunFileDialog(const FileDialogSettings& settings, std::string& chosen) {
+void WidgetWindow::ShowError(const std::string& text) { ShowBox(QMessageBox::Critical, text); }
+
+void WidgetWindow::ShowNotice(const std::string& text) { ShowBox(QMessageBox::NoIcon, text); }
+
+std::optional<std::string> WidgetWindow::ChooseFile(PathField field, const std::string& current) {
   QFileDialog dialog(&owner_);
-  ConfigureFileDialog(dialog, settings);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  ConfigureFileDialog(dialog, field, current);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList files = dialog.selectedFiles();
-  if (files.isEmpty()) return false;
-  chosen = FromPathText(files.front());
-  return true;
+  if (files.isEmpty()) return std::nullopt;
+  return FromPathText(files.front());
 }
 
-std::intptr_t WidgetWindow::OpenAddress(const std::string& address) {
-  const QUrl url(ToDisplayText(address));
-  return openUrl_ && openUrl_(url) ? kShellOpened : kShellNoAssociation;
+bool WidgetWindow::OpenWebPage(const std::string& address) {
+  return openUrl_ && openUrl_(QUrl(ToDisplayText(address)));
 }
 
 }  // namespace quorvel::ui

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
 #include <QWidget>
@@ -39,32 +40,26 @@ using UrlOpener = std::function<bool(const QUrl&)>;
 
 bool OpenInDesktopBrowser(const QUrl& address);
 
-// What OpenAddress answers for an opened address and for a failure, in the
-// shell's terms: above kShellErrorLimit is success; SE_ERR_NOASSOC (31) says
-// no program takes the address.
-inline constexpr std::intptr_t kShellOpened = kShellErrorLimit + 1;
-inline constexpr std::intptr_t kShellNoAssociation = 31;
-
 class WidgetWindow : public DialogWindow {
  public:
   // owner: the parent of the boxes and file dialogs.
   WidgetWindow(QWidget& owner, const DialogControls& controls, UrlOpener openUrl);
 
-  void AddRegionItem(const std::string& name) override;
+  void SetRegionItems(const std::vector<std::string>& names) override;
   int SelectedRegionItem() override;
   void SetAddMobileCheck(bool checked) override;
   bool IsAddMobileChecked() override;
   std::string ReadPathField(PathField field) override;
   void WritePathField(PathField field, const std::string& text) override;
-  void ResetMessages() override;
-  void AddMessage(const std::string& line) override;
-  void ShowMessageBox(const std::string& text, unsigned type,
-                      const std::optional<std::string>& caption) override;
-  bool RunFileDialog(const FileDialogSettings& settings, std::string& chosen) override;
-  std::intptr_t OpenAddress(const std::string& address) override;
+  void SetListing(const std::vector<std::string>& lines) override;
+  void ShowError(const std::string& text) override;
+  void ShowNotice(const std::string& text) override;
+  std::optional<std::string> ChooseFile(PathField field, const std::string& current) override;
+  bool OpenWebPage(const std::string& address) override;
 
  private:
   QLineEdit& Field(PathField field) const;
+  void ShowBox(QMessageBox::Icon icon, const std::string& text);
 
   QWidget& owner_;
   DialogControls controls_;

@@ -36,15 +36,6 @@ CWinApp::~CWinApp() {
   if (g_app == this) g_app = nullptr;
 }
 
-int CWinThread::Run() {
-  MSG message;
-  while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
-    ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
-  }
-  return ExitInstance();
-}
-
 CWinApp* AfxGetApp() { return g_app; }
 
 const char* AfxGetAppName() {
@@ -59,8 +50,9 @@ int AfxWinMain(HINSTANCE instance) {
   app->m_hInstance = instance;
   if (app->m_appName.empty()) app->m_appName = NameWithoutFolderAndExtension(ModuleFileName());
   app->m_pszAppName = app->m_appName.c_str();
-  if (!app->InitInstance()) return app->ExitInstance();
-  return app->Run();
+  // The dialog ran modally inside InitInstance; no message loop follows.
+  app->InitInstance();
+  return 0;
 }
 
 int AfxMessageBox(const char* text, UINT type) {

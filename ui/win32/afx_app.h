@@ -8,25 +8,20 @@
 
 #include "ui/win32/afx_wnd.h"
 
-class CWinThread : public CCmdTarget {
- public:
-  // The window whose closing ends the program, and which owns message boxes.
-  CWnd* m_pMainWnd = nullptr;
-
-  virtual BOOL InitInstance() { return FALSE; }
-  // The message loop, for an application whose InitInstance returns true.
-  virtual int Run();
-  virtual int ExitInstance() { return 0; }
-};
-
-class CWinApp : public CWinThread {
+class CWinApp {
  public:
   // Without a name, the executable's file name without its extension is used.
   explicit CWinApp(const char* appName = nullptr);
-  ~CWinApp() override;
+  CWinApp(const CWinApp&) = delete;
+  CWinApp& operator=(const CWinApp&) = delete;
+  virtual ~CWinApp();
 
-  BOOL InitInstance() override { return TRUE; }
+  // The program's start; the program ends when it returns, since a dialog
+  // application has no message loop of its own.
+  virtual BOOL InitInstance() { return TRUE; }
 
+  // The window whose closing ends the program, and which owns message boxes.
+  CWnd* m_pMainWnd = nullptr;
   const char* m_pszAppName = nullptr;
   HINSTANCE m_hInstance = nullptr;
 

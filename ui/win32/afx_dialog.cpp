@@ -56,7 +56,6 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
 }
 
 const AFX_MSGMAP_ENTRY CDialog::messageEntries[] = {
-    OnCommandEntry(BN_CLICKED, IDOK, &CDialog::OnOK),
     OnCommandEntry(BN_CLICKED, IDCANCEL, &CDialog::OnCancel),
 };
 
@@ -82,10 +81,6 @@ BOOL CDialog::OnInitDialog() {
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}
-
-void CDialog::OnOK() {
-  if (UpdateData(TRUE)) EndDialog(IDOK);
-}
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 

@@ -77,7 +77,7 @@ class CDialog : public CWnd {
 
  protected:
   virtual void DoDataExchange(CDataExchange* pDX);
-  virtual void OnOK();
+  // "Exit" and Escape: the dialog ends at once.
   virtual void OnCancel();
   virtual const AFX_MSGMAP* GetMessageMap() const;
 

@@ -1,30 +1,19 @@
-// A small framework in the style of MFC, enough for one modal dialog: the
-// object roots, windows, and a paint context. 8-bit ("A") API throughout.
+// A small framework in the style of MFC, enough for one modal dialog: windows
+// and a paint context. 8-bit ("A") API throughout.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-class CObject {
- public:
-  CObject(const CObject&) = delete;
-  CObject& operator=(const CObject&) = delete;
-  virtual ~CObject() = default;
-
- protected:
-  CObject() = default;
-};
-
-class CCmdTarget : public CObject {};
-
-class CWnd : public CCmdTarget {
+class CWnd {
  public:
   CWnd() = default;
-  ~CWnd() override;
+  CWnd(const CWnd&) = delete;
+  CWnd& operator=(const CWnd&) = delete;
+  virtual ~CWnd();
 
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-  HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
   void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
 

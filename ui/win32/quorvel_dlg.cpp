@@ -1,28 +1,18 @@
 #include "ui/win32/quorvel_dlg.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
-#include <cstddef>
 #include <iterator>
-#include <vector>
 
 #include "ui/win32/afx_app.h"
+#include "ui/win32/file_dialog.h"
 
 namespace ui = quorvel::ui;
 
-static_assert(ui::kMbOk == MB_OK && ui::kMbIconError == MB_ICONERROR);
-static_assert(ui::kOfnExplorer == OFN_EXPLORER && ui::kOfnFileMustExist == OFN_FILEMUSTEXIST &&
-              ui::kOfnHideReadOnly == OFN_HIDEREADONLY &&
-              ui::kOfnOverwritePrompt == OFN_OVERWRITEPROMPT);
-
 namespace {
 
-// The size of OPENFILENAMEA as Windows 95 and NT 4 knew it: up to and including
-// lpTemplateName (76 bytes on 32-bit Windows).
-constexpr DWORD kOpenFileNameSize400 =
-    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
-static_assert(sizeof(void*) != 4 || kOpenFileNameSize400 == 76);
+// ShellExecute's result: above this the shell started the page's program.
+constexpr INT_PTR kShellErrorLimit = 32;
 
 int FieldId(ui::PathField field) {
   return field == ui::PathField::kInput ? IDC_INPUT_PATH : IDC_OUTPUT_PATH;
@@ -56,10 +46,10 @@ CQuorvelDlg::~CQuorvelDlg() = default;
 
 const AFX_MSGMAP* CQuorvelDlg::GetMessageMap() const { return &messageMap; }
 
+// The control objects only: the path texts move between the fields and the
+// form through the form's own UpdateData, which reads and writes them below.
 void CQuorvelDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  DDX_CBString(pDX, IDC_INPUT_PATH, m_form.m_strInputFile);
-  DDX_CBString(pDX, IDC_OUTPUT_PATH, m_form.m_strOutputFile);
   DDX_Control(pDX, IDC_REGION, m_comboRegion);
   DDX_Control(pDX, IDC_MESSAGES, m_listMessages);
 }
@@ -88,7 +78,9 @@ void CQuorvelDlg::OnPaint() {
 
 HCURSOR CQuorvelDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
 
-void CQuorvelDlg::AddRegionItem(const std::string& name) { m_comboRegion.AddString(name.c_str()); }
+void CQuorvelDlg::SetRegionItems(const std::vector<std::string>& names) {
+  for (const std::string& name : names) m_comboRegion.AddString(name.c_str());
+}
 
 int CQuorvelDlg::SelectedRegionItem() { return m_comboRegion.GetCurSel(); }
 
@@ -114,53 +106,22 @@ void CQuorvelDlg::WritePathField(ui::PathField field, const std::string& text) {
   DDX_CBString(&exchange, FieldId(field), value);
 }
 
-void CQuorvelDlg::ResetMessages() { m_listMessages.ResetContent(); }
-
-// A list box cannot break a line: a message that holds a line feed (the
-// summary after county-line QSOs begins with one) shows as several items, so
-// the list reads like the command line's output instead of showing a glyph.
-void CQuorvelDlg::AddMessage(const std::string& line) {
-  std::size_t start = 0;
-  for (std::size_t lf = line.find('\n'); lf != std::string::npos; lf = line.find('\n', start)) {
-    m_listMessages.AddString(line.substr(start, lf - start).c_str());
-    start = lf + 1;
-  }
-  m_listMessages.AddString(line.c_str() + start);
+void CQuorvelDlg::SetListing(const std::vector<std::string>& lines) {
+  m_listMessages.ResetContent();
+  for (const std::string& line : lines) m_listMessages.AddString(line.c_str());
 }
 
-void CQuorvelDlg::ShowMessageBox(const std::string& text, unsigned type,
-                                 const std::optional<std::string>& caption) {
-  if (caption) {
-    MessageBox(text.c_str(), caption->c_str(), type);
-  } else {
-    AfxMessageBox(text.c_str(), type);
-  }
+void CQuorvelDlg::ShowError(const std::string& text) { AfxMessageBox(text.c_str(), MB_ICONERROR); }
+
+void CQuorvelDlg::ShowNotice(const std::string& text) { MessageBox(text.c_str(), nullptr, MB_OK); }
+
+std::optional<std::string> CQuorvelDlg::ChooseFile(ui::PathField field,
+                                                   const std::string& current) {
+  return quorvel::win32::RunFileDialog(field, current);
 }
 
-bool CQuorvelDlg::RunFileDialog(const ui::FileDialogSettings& settings, std::string& chosen) {
-  if (settings.bufferSize == 0) return false;
-  std::vector<char> buffer(settings.bufferSize + 1, '\0');
-  settings.initialName.copy(buffer.data(), settings.bufferSize - 1);
-  const std::string title(settings.title);
-  const std::string extension(settings.defaultExtension);
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = kOpenFileNameSize400;
-  dialog.lpstrFilter = settings.filter.data();
-  dialog.nFilterIndex = settings.filterIndex;
-  dialog.lpstrFile = buffer.data();
-  dialog.nMaxFile = settings.bufferSize;
-  dialog.lpstrTitle = title.c_str();
-  dialog.Flags = settings.flags;
-  dialog.lpstrDefExt = extension.c_str();
-  const BOOL ok = settings.kind == ui::FileDialogKind::kOpen ? ::GetOpenFileNameA(&dialog)
-                                                             : ::GetSaveFileNameA(&dialog);
-  if (!ok) return false;
-  chosen = buffer.data();
-  return true;
-}
-
-std::intptr_t CQuorvelDlg::OpenAddress(const std::string& address) {
+bool CQuorvelDlg::OpenWebPage(const std::string& address) {
   const HINSTANCE result =
       ::ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-  return reinterpret_cast<std::intptr_t>(result);
+  return reinterpret_cast<INT_PTR>(result) > kShellErrorLimit;
 }

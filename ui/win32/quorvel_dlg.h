@@ -35,18 +35,18 @@ class CQuorvelDlg : public CDialog, private quorvel::ui::DialogWindow {
 
  private:
   // The window operations of the form model.
-  void AddRegionItem(const std::string& name) override;
+  void SetRegionItems(const std::vector<std::string>& names) override;
   int SelectedRegionItem() override;
   void SetAddMobileCheck(bool checked) override;
   bool IsAddMobileChecked() override;
   std::string ReadPathField(quorvel::ui::PathField field) override;
   void WritePathField(quorvel::ui::PathField field, const std::string& text) override;
-  void ResetMessages() override;
-  void AddMessage(const std::string& line) override;
-  void ShowMessageBox(const std::string& text, unsigned type,
-                      const std::optional<std::string>& caption) override;
-  bool RunFileDialog(const quorvel::ui::FileDialogSettings& settings, std::string& chosen) override;
-  std::intptr_t OpenAddress(const std::string& address) override;
+  void SetListing(const std::vector<std::string>& lines) override;
+  void ShowError(const std::string& text) override;
+  void ShowNotice(const std::string& text) override;
+  std::optional<std::string> ChooseFile(quorvel::ui::PathField field,
+                                        const std::string& current) override;
+  bool OpenWebPage(const std::string& address) override;
 
   HICON m_hIcon;
   // The input and output paths, the region and the /M option.
