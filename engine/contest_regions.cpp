@@ -1,9 +1,9 @@
 #include "engine/contest_regions.h"
 
-#include <algorithm>
 #include <iterator>
 #include <string>
 
+#include "counties/county_table.h"
 #include "counties/table_checks.h"
 #include "engine/ascii.h"
 
@@ -78,8 +78,7 @@ constexpr ContestRegionRow kContestRegions[] = {
 // The search below is a binary search over capital letters.
 constexpr std::size_t FirstUnorderedRow() {
   for (std::size_t i = 1; i < std::size(kContestRegions); ++i) {
-    if (table_checks::ByteOrder(kContestRegions[i - 1].contestId, kContestRegions[i].contestId) >=
-        0) {
+    if (CompareKeys(kContestRegions[i - 1].contestId, kContestRegions[i].contestId) >= 0) {
       return i;
     }
   }
@@ -139,13 +138,10 @@ static_assert(FirstRowFailing(NamesItsOwnState) == std::size(kContestRegions),
 RegionId RegionForContestId(std::string_view value) {
   std::string key(value);
   for (char& c : key) c = ToUpperAscii(c);
-  const auto* const end = std::end(kContestRegions);
-  const auto* const row = std::lower_bound(std::begin(kContestRegions), end, key,
-                                           [](const ContestRegionRow& r, const std::string& k) {
-                                             return table_checks::ByteOrder(r.contestId, k) < 0;
-                                           });
-  if (row == end || !table_checks::SameText(row->contestId, key)) return kNoRegion;
-  return row->region;
+  const int row = FindSortedRow(key, kContestRegions, std::size(kContestRegions), 0,
+                                static_cast<int>(std::size(kContestRegions)) - 1,
+                                [](const ContestRegionRow& r) { return r.contestId; });
+  return row < 0 ? kNoRegion : kContestRegions[static_cast<std::size_t>(row)].region;
 }
 
 }  // namespace quorvel
