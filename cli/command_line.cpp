@@ -4,6 +4,7 @@
 
 #include "engine/ascii.h"
 #include "engine/conversion_request.h"
+#include "quorvel_version.h"
 
 namespace quorvel {
 
@@ -79,7 +80,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
       out << kUsage << '\n' << kHelp;
       return 0;
     } else if (argument == "--version") {
-      out << "quorvel-convert (Quorvel) 5.0\n";
+      out << "quorvel-convert (Quorvel) " QUORVEL_DISPLAY_VERSION "\n";
       return 0;
     } else if (argument == "--list-regions") {
       ListRegions(out);
