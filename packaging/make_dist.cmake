@@ -12,8 +12,8 @@ function(fail)
   message(FATAL_ERROR "dist: ${text}")
 endfunction()
 
-foreach(name SOURCE_DIR BUILD_DIR DIST_DIR VERSION DISPLAY_VERSION HOME_PAGE RELEASE_STAMP CPACK
-             win32_BUILD win64_BUILD)
+foreach(name SOURCE_DIR BUILD_DIR DIST_DIR VERSION DISPLAY_VERSION HOME_PAGE
+             RELEASE_EPOCH CPACK ZIP win32_BUILD win64_BUILD)
   if(NOT DEFINED ${name})
     fail("make_dist.cmake needs -D${name}=...")
   endif()
@@ -54,7 +54,7 @@ function(write_windows_text source target)
 endfunction()
 
 # One zip per Windows build, its files in a folder of the zip's name. The
-# entries carry the release date, so the same build gives the same zip.
+# entries carry the release's time, so the same build gives the same zip.
 foreach(tag win32 win64)
   set(name Quorvel-${VERSION}-${tag})
   set(folder ${stage}/${name})
@@ -65,7 +65,9 @@ foreach(tag win32 win64)
     if(NOT EXISTS ${build}/${program})
       fail("${build}/${program} was not built")
     endif()
-    execute_process(COMMAND ${${tag}_STRIP} -o ${folder}/${file} ${build}/${program}
+    # strip writes the time into the PE header; the release's time keeps it fixed.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${RELEASE_EPOCH}
+                            ${${tag}_STRIP} -o ${folder}/${file} ${build}/${program}
                     RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
       fail("stripping ${build}/${program} failed (${result})")
@@ -77,12 +79,16 @@ foreach(tag win32 win64)
   configure_file(${SOURCE_DIR}/packaging/README.txt.in ${stage}/README-${tag}.txt @ONLY)
   write_windows_text(${stage}/README-${tag}.txt ${folder}/README.txt)
   write_windows_text(${SOURCE_DIR}/LICENSE ${folder}/LICENSE.txt)
-  execute_process(
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${stage}/files/${name}.zip --format=zip
-            "--mtime=${RELEASE_STAMP}"
-            ${name}/Quorvel.exe ${name}/quorvel-convert.exe ${name}/README.txt ${name}/LICENSE.txt
-    WORKING_DIRECTORY ${stage}
-    RESULT_VARIABLE result)
+  set(entries ${name}/Quorvel.exe ${name}/quorvel-convert.exe ${name}/README.txt ${name}/LICENSE.txt)
+  execute_process(COMMAND touch -d @${RELEASE_EPOCH} ${entries} WORKING_DIRECTORY ${stage}
+                  RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    fail("setting the time of ${name}'s files failed (${result})")
+  endif()
+  # -X leaves out the owner and the access times; zip writes times in local time.
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC0 ${ZIP} -q -X -D -9 files/${name}.zip ${entries}
+                  WORKING_DIRECTORY ${stage}
+                  RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
     fail("writing ${name}.zip failed (${result})")
   endif()
