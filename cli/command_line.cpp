@@ -6,6 +6,7 @@
 
 #include "engine/ascii.h"
 #include "engine/conversion_request.h"
+#include "quorvel_version.h"
 
 namespace quorvel {
 
@@ -83,7 +84,7 @@ Parsed ParseOptions(const std::vector<std::string>& arguments, Options& options,
       out << kUsage << '\n' << kHelp;
       return Parsed::kDone;
     } else if (argument == "--version") {
-      out << "quorvel-convert (Quorvel) 5.0\n";
+      out << "quorvel-convert (Quorvel) " QUORVEL_DISPLAY_VERSION "\n";
       return Parsed::kDone;
     } else if (argument == "--list-regions") {
       ListRegions(out);

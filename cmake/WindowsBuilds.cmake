@@ -38,8 +38,38 @@ if(QUORVEL_BUILD_TESTS)
   list(APPEND QUORVEL_WINDOWS_TARGETS quorvel_tests quorvel_dialog_driver)
 endif()
 
+# What a cross build reads: every source, header, resource and CMake file of
+# the tree. The build step of a cross build runs when one of them changed (or
+# its configuration did), not on every build; CONFIGURE_DEPENDS notices new
+# files. Build folders inside the tree are left out of the search.
+function(quorvel_windows_build_inputs result)
+  file(GLOB entries LIST_DIRECTORIES true RELATIVE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/*)
+  file(RELATIVE_PATH own_build ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+  string(REGEX REPLACE "/.*" "" own_build "${own_build}")
+  set(globs ${PROJECT_SOURCE_DIR}/CMakeLists.txt)
+  foreach(entry IN LISTS entries)
+    if(NOT IS_DIRECTORY ${PROJECT_SOURCE_DIR}/${entry} OR entry MATCHES "^(\\.|build$|out$|dist$)"
+       OR entry STREQUAL own_build)
+      continue()
+    endif()
+    foreach(pattern *.cpp *.h *.rc *.manifest *.py *.cmake *.in CMakeLists.txt)
+      list(APPEND globs ${PROJECT_SOURCE_DIR}/${entry}/${pattern})
+    endforeach()
+  endforeach()
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${globs})
+  set(${result} ${files} PARENT_SCOPE)
+endfunction()
+
 if(QUORVEL_WINDOWS_BUILDS)
   include(ExternalProject)
+  quorvel_windows_build_inputs(QUORVEL_WINDOWS_BUILD_INPUTS)
+  if(CMAKE_GENERATOR MATCHES "Makefiles")
+    # $(MAKE) hands this build's job slots on to the cross build; a nested
+    # cmake --build would run it with one job.
+    set(build_tool "$(MAKE)" -C <BINARY_DIR>)
+  else()
+    set(build_tool ${CMAKE_COMMAND} --build <BINARY_DIR> --target)
+  endif()
   foreach(arch IN LISTS QUORVEL_WINDOWS_ARCHITECTURES)
     set(triplet ${arch}-w64-mingw32)
     string(REPLACE "_" "-" package_arch ${arch})
@@ -61,12 +91,14 @@ if(QUORVEL_WINDOWS_BUILDS)
         -DQUORVEL_BUILD_TESTS=${QUORVEL_BUILD_TESTS}
         -DQUORVEL_WERROR=${QUORVEL_WERROR}
         -DQUORVEL_BUILD_BENCH=OFF
-      BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target ${QUORVEL_WINDOWS_TARGETS}
+      BUILD_COMMAND ${build_tool} ${QUORVEL_WINDOWS_TARGETS}
       INSTALL_COMMAND ""
-      # The sources are this tree's own: look at them on every build.
-      BUILD_ALWAYS TRUE
       USES_TERMINAL_CONFIGURE TRUE
       USES_TERMINAL_BUILD TRUE)
+    ExternalProject_Add_Step(quorvel_windows_${arch} sources
+      DEPENDS ${QUORVEL_WINDOWS_BUILD_INPUTS}
+      DEPENDEES configure
+      DEPENDERS build)
   endforeach()
 endif()
 

@@ -5,12 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "quorvel_version.h"
 #include "ui/maker.h"
 
 namespace quorvel::ui {
 
 // A version-control keyword; the About message shows its second token.
-inline constexpr std::string_view ProgramRevision = "$Revision: 5.0 $";
+inline constexpr std::string_view ProgramRevision = "$Revision: " QUORVEL_DISPLAY_VERSION " $";
 
 inline constexpr std::string_view HomePageAddress =
     "https://" QUORVEL_HOME_PAGE_HOST "/ADIF_Quorvel/";
