@@ -37,6 +37,8 @@ class TextReader {
 
   // True once a read from the source failed.
   bool Failed() const { return failed_; }
+  // The bytes the reader holds room for: what its memory comes to.
+  std::size_t BufferSize() const { return buffer_.size(); }
 
  private:
   bool Fill(std::size_t size);  // reads up to size more bytes after end_; false when none came
