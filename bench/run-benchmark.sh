@@ -67,6 +67,8 @@ measure() {
 }
 
 peak_mb() { awk -F': ' '/Maximum resident set size/ { printf "%.1f", $2 / 1024 }' "$1"; }
+# Processor seconds, user and system: what other work on the machine disturbs least.
+cpu_s() { awk -F': ' '/(User|System) time/ { n += $2 } END { printf "%.3f\n", n }' "$1"; }
 
 echo "quorvel-convert: $CONVERT"
 zone=${TZ:-}
@@ -76,8 +78,8 @@ echo "runs: $runs, medians"
 # Other work on the machine slows the wall clock; peak memory does not mind.
 echo "load average at the start: $(cut -d ' ' -f 1-3 /proc/loadavg)"
 echo
-echo "| Region | QSOs | layout | Log MB | cat s | copy s | convert s | MB/s | QSOs/s | ratio to cat | ratio to copy | us/QSO | peak RSS MB | messages |"
-echo "|---|---:|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|"
+echo "| Region | QSOs | layout | Log MB | cat s | copy s | convert s | MB/s | QSOs/s | ratio to cat | ratio to copy | copy CPU s | convert CPU s | CPU ratio to copy | us/QSO | peak RSS MB | messages |"
+echo "|---|---:|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|"
 
 for region in $regions; do
   for qsos in $sizes; do
@@ -87,26 +89,31 @@ for region in $regions; do
       [ "$layout" = one-line ] && layout_option=(--one-line)
       "$MAKE_LOG" --region "$region" --qsos "$qsos" --seed 1 "${layout_option[@]}" "$log"
       bytes=$(stat -c %s "$log")
-      cat_times=() copy_times=() convert_times=() peaks=()
+      cat_times=() copy_times=() convert_times=() copy_cpus=() convert_cpus=() peaks=()
       for _ in $(seq "$runs"); do
         rm -f "$work/copy.adi" "$work/out.adi" "$work/listing.txt"
         cat_times+=("$(measure "$work/cat.time" "$work/copy.adi" cat "$log")")
         rm -f "$work/copy.adi"
         copy_times+=("$(measure "$work/copy.time" /dev/null "$COPY" "$log" "$work/copy.adi")")
+        copy_cpus+=("$(cpu_s "$work/copy.time")")
         rm -f "$work/copy.adi"
         convert_times+=("$(measure "$work/convert.time" "$work/listing.txt" \
           "$CONVERT" --region "$region" "$log" "$work/out.adi")")
+        convert_cpus+=("$(cpu_s "$work/convert.time")")
         peaks+=("$(peak_mb "$work/convert.time")")
       done
       cat_s=$(printf '%s\n' "${cat_times[@]}" | median)
       copy_s=$(printf '%s\n' "${copy_times[@]}" | median)
       convert_s=$(printf '%s\n' "${convert_times[@]}" | median)
+      copy_cpu=$(printf '%s\n' "${copy_cpus[@]}" | median)
+      convert_cpu=$(printf '%s\n' "${convert_cpus[@]}" | median)
       peak=$(printf '%s\n' "${peaks[@]}" | median)
       messages=$(grep -c -e '^WARNING: ' -e '^INFO: ' "$work/listing.txt" || true)
       awk -v r="$region" -v q="$qsos" -v l="$layout" -v b="$bytes" -v c="$cat_s" -v u="$copy_s" \
-        -v s="$convert_s" -v p="$peak" -v m="$messages" 'BEGIN {
-        printf "| %s | %d | %s | %.0f | %.3f | %.3f | %.3f | %.0f | %.0f | %.2f | %.2f | %.2f | %s | %d |\n",
-               r, q, l, b / 1e6, c, u, s, b / 1e6 / s, q / s, s / c, s / u, s * 1e6 / q, p, m }'
+        -v s="$convert_s" -v p="$peak" -v m="$messages" -v cu="$copy_cpu" -v cc="$convert_cpu" 'BEGIN {
+        printf "| %s | %d | %s | %.0f | %.3f | %.3f | %.3f | %.0f | %.0f | %.2f | %.2f | %.3f | %.3f | %.2f | %.2f | %s | %d |\n",
+               r, q, l, b / 1e6, c, u, s, b / 1e6 / s, q / s, s / c, s / u, cu, cc, cc / cu,
+               s * 1e6 / q, p, m }'
       rm -f "$log" "$work/copy.adi" "$work/out.adi"
     done
   done
