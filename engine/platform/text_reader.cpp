@@ -34,12 +34,13 @@ bool TextReader::NextLine(std::string_view& line) {
 }
 
 bool TextReader::Refill() {
+  // A source that hands out a few bytes at a time (a pipe) is read until the
+  // block is full: each refill has the scan look at its unread bytes again.
   const std::size_t unread = end_ - begin_;
-  const std::size_t size = unread > kBlockSize ? unread : kBlockSize;
-  while (Fill(size)) {
-    if (end_ - begin_ > unread) return true;
+  const std::size_t target = unread + (unread > kBlockSize ? unread : kBlockSize);
+  while (end_ - begin_ < target && Fill(target - (end_ - begin_))) {
   }
-  return false;
+  return end_ - begin_ > unread;
 }
 
 bool TextReader::Fill(std::size_t wanted) {

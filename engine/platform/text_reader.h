@@ -29,8 +29,9 @@ class TextReader {
     if (scanned_ < begin_) scanned_ = begin_;
   }
   // Reads more bytes after the unread ones, which move; false at the end of
-  // the input, when none came. It reads at least as many bytes as are unread,
-  // so that a text longer than a block costs linear time.
+  // the input, when none came. Short of the end it reads a block, or as many
+  // bytes as are unread if that is more, so that a text longer than a block
+  // costs linear time.
   bool Refill();
   // True once the input has ended: no Refill can add anything.
   bool Ended() const { return ended_; }
