@@ -3,12 +3,16 @@
 # they write byte for byte: the converted files, the printed messages and the
 # exit codes. Logs: the bundled samples and generated ones for several regions
 # and seeds, with county lines, unknown values, daylight-saving nights and odd
-# dates and times, each converted in several time zones.
+# dates and times, also with every record on one line, each converted in
+# several time zones; and the fuzz corpus, each input with the region its
+# first byte picks.
 #
 #   bench/compare-outputs.sh BASELINE_CONVERT NEW_CONVERT [MAKE_LOG]
 #
 # MAKE_LOG defaults to the quorvel-make-log beside NEW_CONVERT's build
 # (build/release/bench/). QSOS (default 50000) sets the size of each log.
+# LOG_DIRS="DIR..." adds the logs (*.adi, *.ADI) of those folders, each
+# converted for USCQP, PA, MULTI and NAQP.
 set -euo pipefail
 
 if [ $# -lt 2 ]; then
@@ -60,7 +64,7 @@ convert() {
     if ! cmp -s "$work/base/out.adi" "$work/new/out.adi" ||
         ! cmp -s "$work/base/listing.txt" "$work/new/listing.txt"; then
       differed=$((differed + 1))
-      echo "DIFFERENT: $(basename "$log") --region $region TZ='$zone'"
+      echo "DIFFERENT: $log --region $region TZ='$zone'"
       cmp "$work/base/out.adi" "$work/new/out.adi" || true
       diff "$work/base/listing.txt" "$work/new/listing.txt" | head -5 || true
     fi
@@ -71,9 +75,29 @@ for sample in pa-qso-party:PA us-counties-qso-party:USCQP naqp:NAQP 7qp-neqp-inq
   convert "$repo/samples/${sample%%:*}.adi" "${sample##*:}"
 done
 
+# shellcheck disable=SC2086  # a list of folders
+for folder in ${LOG_DIRS:-}; do
+  for log in "$folder"/*.adi "$folder"/*.ADI; do
+    [ -f "$log" ] || continue
+    for region in USCQP PA MULTI NAQP; do convert "$(realpath "$log")" "$region"; done
+  done
+done
+
+# A fuzz input's first byte picks the region; the log is the rest.
+for input in "$repo"/fuzz/corpus/*; do
+  [ -f "$input" ] || continue
+  first=$(head -c 1 "$input" | od -An -tu1 | tr -d ' ')
+  [ -n "$first" ] || continue
+  log="$work/logs/fuzz-$(basename "$input")"
+  tail -c +2 "$input" > "$log"
+  convert "$log" $((first % 57))
+  rm -f "$log"
+done
+
 for region in USCQP PA TX MULTI MARAC NAQP; do
   for seed in 1 2; do
-    for extra in "" "--edge-times" "--edge-times --warnings 20 --county-lines 30"; do
+    for extra in "" "--edge-times" "--edge-times --warnings 20 --county-lines 30" \
+        "--one-line" "--one-line --edge-times --warnings 20 --county-lines 30"; do
       log="$work/logs/$region-$seed-$(echo "$extra" | tr -dc 'a-z0-9').adi"
       # shellcheck disable=SC2086  # extra holds separate options
       "$make_log" --region "$region" --qsos "$qsos" --seed "$seed" $extra "$log"

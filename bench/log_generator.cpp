@@ -247,7 +247,7 @@ void Generator::Record(std::string& out, long long serial) {
   Field("APP_N1MM_PREFIX", call.substr(0, 2));
   Field("APP_N1MM_MULT1", "1");
   Field("APP_N1MM_MULT2", "0");
-  out.append(" <EOR>\r\n");
+  out.append(options_.oneLine ? " <EOR>" : " <EOR>\r\n");
 }
 
 }  // namespace
@@ -273,6 +273,7 @@ bool WriteLog(const LogOptions& options, std::FILE* file, std::string& problem) 
       block.clear();
     }
   }
+  if (options.oneLine) block.append("\r\n");
   return block.empty() || std::fwrite(block.data(), 1, block.size(), file) == block.size();
 }
 

@@ -17,6 +17,9 @@ struct LogOptions {
   // Contests across daylight-saving changeover nights (US and EU rules), and
   // now and then a date or time that needs normalising or does not parse.
   bool edgeTimes = false;
+  // Every record on the header's next line, without line feeds between them,
+  // as some programs write them.
+  bool oneLine = false;
 };
 
 // Writes the header and options.qsos records to file. False (with problem

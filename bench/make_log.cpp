@@ -2,10 +2,11 @@
 // benchmarks and for comparing two builds' output: one record per line
 // beginning with a blank, CR LF line ends, county values of the chosen region
 // in APP_N1MM_EXCHANGE1, QTH or CNTY, county lines, states, Canadian areas and
-// a few unknown values. The same seed always gives the same bytes.
+// a few unknown values. The same seed always gives the same bytes. With
+// --one-line every record stands on one line after the header.
 //
 //   quorvel-make-log --region REGION --qsos N [--seed S] [--county-lines PCT]
-//                    [--warnings PCT] [--edge-times] OUTPUT
+//                    [--warnings PCT] [--edge-times] [--one-line] OUTPUT
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,7 +23,7 @@ int Usage(const char* problem) {
                "quorvel-make-log: %s\n"
                "Usage: quorvel-make-log --region REGION --qsos N [--seed S]\n"
                "                        [--county-lines PCT] [--warnings PCT] [--edge-times]\n"
-               "                        OUTPUT\n",
+               "                        [--one-line] OUTPUT\n",
                problem);
   return 2;
 }
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
       options.warningPercent = number;
     } else if (argument == "--edge-times") {
       options.edgeTimes = true;
+    } else if (argument == "--one-line") {
+      options.oneLine = true;
     } else if (argument.size() > 1 && argument[0] == '-') {
       return Usage(("bad option or value: " + argument).c_str());
     } else if (output == nullptr) {

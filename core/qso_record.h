@@ -11,7 +11,8 @@
 namespace quorvel {
 
 // The fields of one record in input order, the end-of-record tag last. The
-// slots are kept from record to record so their texts reuse their storage.
+// slots are kept from record to record so their texts reuse their storage;
+// as read, the texts view the reader's bytes.
 class QsoRecord {
  public:
   std::size_t fieldCount() const { return count_; }
@@ -32,6 +33,12 @@ class QsoRecord {
   }
 
   void Clear() { count_ = 0; }
+
+  // Copies every text that still views the reader's bytes, before those
+  // bytes go.
+  void Detach() {
+    for (std::size_t i = 0; i < count_; ++i) slots_[i].Detach();
+  }
 
   // Seconds since 1970-01-01 00:00:00 UTC of the QSO's local date and time.
   std::int64_t startTime = 0;

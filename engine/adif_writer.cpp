@@ -13,13 +13,20 @@ namespace {
 
 constexpr std::size_t kLineLimit = 78;  // a blank and a field may end at column 79
 
-// Copies the short names and values of a log without a call to memcpy and
-// with few branches: two overlapping moves cover any length from 4 to 16.
+// Copies the short names, values and fields of a log without a call to
+// memcpy and with few branches: two overlapping moves cover any length from
+// 4 to 16, and from 16 to 32.
 char* Copy(char* out, std::string_view text) {
   const char* in = text.data();
   const std::size_t n = text.size();
-  if (n > 16) {
+  if (n > 32) {
     std::memcpy(out, in, n);
+  } else if (n >= 16) {
+    char head[16], tail[16];
+    std::memcpy(head, in, 16);
+    std::memcpy(tail, in + n - 16, 16);
+    std::memcpy(out, head, 16);
+    std::memcpy(out + n - 16, tail, 16);
   } else if (n >= 8) {
     std::uint64_t head, tail;
     std::memcpy(&head, in, 8);
@@ -107,7 +114,35 @@ std::size_t WriteAdifField(TextWriter& output, std::string_view name, const std:
   return next;
 }
 
+namespace {
+
+// A field as read: its text holds no line feed.
+std::size_t WriteFieldText(TextWriter& output, std::string_view text, std::size_t column) {
+  const std::size_t size = text.size();
+  if (size + 2 > TextWriter::kDirectLimit) {
+    if (column != 0) output.Put(column + size <= kLineLimit ? ' ' : '\n');
+    output.Put(text);
+    return column != 0 && column + size <= kLineLimit ? column + size + 1 : size;
+  }
+  char* out = output.Reserve(size + 2);
+  std::size_t next = size;
+  if (column != 0) {
+    if (column + size <= kLineLimit) {
+      *out++ = ' ';
+      next = column + size + 1;
+    } else {
+      if (output.Translates()) *out++ = '\r';
+      *out++ = '\n';
+    }
+  }
+  output.Commit(Copy(out, text));
+  return next;
+}
+
+}  // namespace
+
 std::size_t WriteAdifField(TextWriter& output, const AdifField& field, std::size_t column) {
+  if (field.TextIsCurrent()) return WriteFieldText(output, field.text, column);
   const std::string_view value = field.value;
   return WriteAdifField(output, field.name, field.hasValue ? &value : nullptr, column);
 }

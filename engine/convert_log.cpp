@@ -1,11 +1,14 @@
 #include "engine/convert_log.h"
 
+#include <cstring>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "core/qso_record.h"
 #include "engine/ascii.h"
 #include "engine/byte_search.h"
+#include "engine/field_rewriting.h"
 #include "engine/field_scanner.h"
 #include "engine/local_time_cache.h"
 #include "engine/qso_time.h"
@@ -31,20 +34,124 @@ bool IsEndOfRecord(std::string_view name) {
   return false;
 }
 
-bool IsEndOfHeader(std::string_view line) {
-  return line.find("<eoh>") != std::string_view::npos ||
-         line.find("<EOH>") != std::string_view::npos;
+bool HoldsEndOfHeader(std::string_view text) {
+  return text.find("<eoh>") != std::string_view::npos ||
+         text.find("<EOH>") != std::string_view::npos;
 }
+
+// Copies the header lines unchanged; the one with the end-of-header tag is
+// copied whole, anything after the tag included. Streams, so that a header
+// line of any length costs no memory. False when no line held the tag.
+bool CopyHeader(TextReader& input, TextWriter& output, bool& sawInput) {
+  std::string tail;  // the last bytes of the line so far, for a tag cut by a refill
+  bool found = false;
+  for (;;) {
+    const std::string_view unread = input.Unread();
+    if (unread.empty()) {
+      // A last line without a line feed may hold the tag too.
+      if (!input.Refill()) return found;
+      continue;
+    }
+    sawInput = true;
+    const void* lf = std::memchr(unread.data(), '\n', unread.size());
+    const std::size_t size =
+        lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - unread.data()) + 1
+                      : unread.size();
+    const std::string_view piece = unread.substr(0, size);
+    if (!found) {
+      tail.append(piece.substr(0, 4));
+      found = HoldsEndOfHeader(tail) || HoldsEndOfHeader(piece);
+      if (piece.size() >= 4) {
+        tail.assign(piece.substr(piece.size() - 4));
+      } else if (tail.size() > 4) {
+        tail.erase(0, tail.size() - 4);
+      }
+    }
+    output.Put(piece);
+    input.Consume(size);
+    if (lf != nullptr) {
+      if (found) return true;
+      tail.clear();
+    }
+  }
+}
+
+// What the driver and the rewriting make of a tag's name.
+struct NameFacts {
+  bool date = false;
+  bool time = false;
+  bool endOfRecord = false;
+  std::uint8_t kind = 0;  // FieldNameKind
+};
+
+NameFacts ReadName(std::string_view name) {
+  NameFacts facts;
+  facts.date = EqualsIgnoringCase(name, "QSO_DATE");
+  facts.time = EqualsIgnoringCase(name, "TIME_ON");
+  facts.endOfRecord = IsEndOfRecord(name);
+  facts.kind = ClassifyFieldName(name);
+  return facts;
+}
+
+bool SameBytes(const char* a, const char* b, std::size_t size) {
+  using byte_search::Word;
+  if (size >= 8) {
+    for (std::size_t i = 0; i + 8 < size; i += 8) {
+      if (Word(a + i) != Word(b + i)) return false;
+    }
+    return Word(a + size - 8) == Word(b + size - 8);
+  }
+  return std::memcmp(a, b, size) == 0;
+}
+
+// Loggers write the same names in the same order in every record: the facts
+// about the n-th name of the record before are mostly those of the n-th name
+// of this one.
+class NameMemory {
+ public:
+  NameFacts Read(std::string_view name) {
+    const std::size_t n = next_++;
+    if (n < names_.size()) {
+      const Known& known = names_[n];
+      if (known.size == name.size() && SameBytes(known.bytes, name.data(), name.size())) {
+        return known.facts;
+      }
+    }
+    const NameFacts facts = ReadName(name);
+    if (name.size() <= kLongest && n < kNames) {
+      if (n >= names_.size()) names_.resize(n + 1);
+      Known& known = names_[n];
+      std::memcpy(known.bytes, name.data(), name.size());
+      known.size = name.size();
+      known.facts = facts;
+    }
+    return facts;
+  }
+  void NextRecord() { next_ = 0; }
+
+ private:
+  static constexpr std::size_t kLongest = 32;
+  static constexpr std::size_t kNames = 256;
+  struct Known {
+    char bytes[kLongest];
+    std::size_t size = kLongest + 1;
+    NameFacts facts;
+  };
+  std::vector<Known> names_;
+  std::size_t next_ = 0;
+};
 
 class Driver {
  public:
   Driver(TextWriter& output, RegionId region, int addMobile, MessageLog& log)
       : output_(output), region_(region), addMobile_(addMobile), log_(log) {}
 
-  void ScanLine(std::string_view line);
+  void ScanRecords(TextReader& input);
   void Finish(bool sawInput, bool headerDone, std::optional<std::string_view> outputName);
 
  private:
+  bool ScanPiece(std::string_view piece, bool whole, std::size_t& position);
+  void Take(const ScannedTag& tag);
   void CompleteRecord();
 
   TextWriter& output_;
@@ -52,6 +159,7 @@ class Driver {
   int addMobile_;
   MessageLog& log_;
   QsoRecord record_;
+  NameMemory names_;
   std::tm time_ = InitialQsoTime();
   bool recordOpen_ = false;
   long long converted_ = 0;
@@ -60,31 +168,74 @@ class Driver {
   LocalTimeCache clock_;
 };
 
-void Driver::ScanLine(std::string_view line) {
-  std::size_t position = 0;
-  ScannedTag tag;
-  while (ScanNextTag(line, position, tag)) {
-    recordOpen_ = true;
-    if (EqualsIgnoringCase(tag.name, "QSO_DATE")) {
-      ReadQsoDate(tag.value, time_);
+// The records are scanned in the reader's blocks; fields view the block, and
+// only a record still open when the block moves on is copied.
+void Driver::ScanRecords(TextReader& input) {
+  std::size_t searched = 0;  // unread bytes known to hold no line feed
+  for (;;) {
+    const std::string_view unread = input.Unread();
+    const void* lf = searched < unread.size()
+                         ? std::memchr(unread.data() + searched, '\n', unread.size() - searched)
+                         : nullptr;
+    // A piece is a line, or the part of one that the block holds so far.
+    const std::size_t size =
+        lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - unread.data()) + 1
+                      : unread.size();
+    const bool whole = lf != nullptr || input.Ended();
+    std::size_t position = 0;
+    if (size > 0 && ScanPiece(unread.substr(0, size), whole, position)) {
+      input.Consume(size);
+      searched = 0;
       continue;
     }
-    if (EqualsIgnoringCase(tag.name, "TIME_ON")) {
-      if (!ReadQsoTime(tag.value, tag.declaredLength, time_)) {
-        AddMessage(kErrorList, log_, "Could not parse time " + std::string(tag.value));
-      }
-      continue;
+    // The tag at position, or the line's end, comes with more input.
+    input.Consume(position);
+    searched = size - position;
+    record_.Detach();
+    if (!input.Refill()) {
+      if (size > position) ScanPiece(input.Unread(), true, position = 0);
+      return;
     }
-    AdifField& field = record_.Append();
-    if (tag.hasValue) {
-      field.Set(tag.name, tag.value);
-    } else {
-      field.SetWithoutValue(tag.name);
-    }
-    // Scanning goes on after the end-of-record tag: a second record on the
-    // same line is a QSO too.
-    if (IsEndOfRecord(tag.name)) CompleteRecord();
   }
+}
+
+// Scans the tags of piece; true when it is done with them. A piece that is
+// not a whole line may end in a tag or a value that goes on: false then, with
+// position at that tag.
+bool Driver::ScanPiece(std::string_view piece, bool whole, std::size_t& position) {
+  ScannedTag tag;
+  for (;;) {
+    const std::size_t start = position;
+    const ScanResult result = ScanTag(piece, position, tag);
+    if (result == ScanResult::kNone) return true;
+    if (result == ScanResult::kOpen) return whole;
+    if (!whole && tag.hasValue &&
+        tag.value.data() + tag.value.size() == piece.data() + piece.size() &&
+        static_cast<long long>(tag.value.size()) < tag.declaredLength) {
+      position = start;
+      return false;
+    }
+    Take(tag);
+  }
+}
+
+void Driver::Take(const ScannedTag& tag) {
+  recordOpen_ = true;
+  const NameFacts facts = names_.Read(tag.name);
+  if (facts.date) {
+    ReadQsoDate(tag.value, time_);
+    return;
+  }
+  if (facts.time) {
+    if (!ReadQsoTime(tag.value, tag.declaredLength, time_)) {
+      AddMessage(kErrorList, log_, "Could not parse time " + std::string(tag.value));
+    }
+    return;
+  }
+  record_.Append().SetViews(tag.name, tag.value, tag.hasValue, tag.text, facts.kind);
+  // Scanning goes on after the end-of-record tag: a second record on the
+  // same line is a QSO too.
+  if (facts.endOfRecord) CompleteRecord();
 }
 
 void Driver::CompleteRecord() {
@@ -92,6 +243,7 @@ void Driver::CompleteRecord() {
   converted_ += ProcessRecord(output_, region_, addMobile_, record_, writtenQsos_, countyLines_,
                               log_, clock_);
   record_.Clear();
+  names_.NextRecord();
   recordOpen_ = false;
 }
 
@@ -119,19 +271,8 @@ void ConvertLog(TextReader& input, TextWriter& output, RegionId region, int addM
                 std::optional<std::string_view> outputName, MessageLog& log) {
   Driver driver(output, region, addMobile, log);
   bool sawInput = false;
-  bool headerDone = false;
-  std::string_view line;
-  while (input.NextLine(line)) {
-    sawInput = true;
-    if (headerDone) {
-      driver.ScanLine(line);
-      continue;
-    }
-    // Header lines go out unchanged; the one with the end-of-header tag is
-    // copied whole, anything after the tag included.
-    output.Put(line);
-    headerDone = IsEndOfHeader(line);
-  }
+  const bool headerDone = CopyHeader(input, output, sawInput);
+  if (headerDone) driver.ScanRecords(input);
   driver.Finish(sawInput, headerDone, outputName);
 }
 

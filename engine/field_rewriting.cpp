@@ -13,9 +13,9 @@ namespace {
 
 // Most names are told apart from a constant by their length or their first
 // letter, before a full comparison.
-bool Is(const std::string& text, std::string_view constant) {
+bool Is(std::string_view text, std::string_view constant) {
   return text.size() == constant.size() && (text.empty() || text[0] == constant[0]) &&
-         std::string_view(text) == constant;
+         text == constant;
 }
 
 // CALL is recognised in any letter case, as loggers write Call too.
@@ -62,16 +62,27 @@ RewriteResult Rewriter::Run() {
   // A field added during the pass (SRX) is reached by the same pass.
   for (std::size_t i = 0; i < record_.fieldCount(); ++i) {
     AdifField& field = record_.field(i);
-    if (IsCallsignName(field.name)) {
-      callsignIndex_ = static_cast<std::ptrdiff_t>(i);
-    } else if (Is(field.name, "APP_WRITELOG_RST")) {
-      field.name = "RST_RCVD";
-    } else if (Is(field.name, "APP_WRITELOG_SNT")) {
-      field.name = "RST_SENT";
-    } else if (Is(field.name, "comment")) {
-      if (field.hasValue) RewriteComment(i);
-    } else if (IsCountyFieldName(field.name) && field.hasValue) {
-      RewriteCountyField(field);
+    const FieldNameKind kind = field.nameKind != kUndecidedName
+                                   ? static_cast<FieldNameKind>(field.nameKind)
+                                   : ClassifyFieldName(field.name);
+    switch (kind) {
+      case kCallsignName:
+        callsignIndex_ = static_cast<std::ptrdiff_t>(i);
+        break;
+      case kWritelogRstName:
+        field.name = "RST_RCVD";
+        break;
+      case kWritelogSntName:
+        field.name = "RST_SENT";
+        break;
+      case kCommentName:
+        if (field.hasValue) RewriteComment(i);
+        break;
+      case kCountyName:
+        if (field.hasValue) RewriteCountyField(field);
+        break;
+      default:
+        break;
     }
   }
   if (countyCount_ != 0) RemoveRepeatedCounties();
@@ -83,41 +94,46 @@ void Rewriter::RewriteComment(std::size_t index) {
   if (StartsWithPositiveNumber(record_.field(index).value)) {
     AdifField& serial = record_.InsertBeforeLast();
     AdifField& comment = record_.field(index);  // the insertion may have moved the slots
-    const std::string& text = comment.value;
+    const std::string_view text = comment.value;
     const std::size_t blank = text.find(' ');
-    serial.Set("SRX", std::string_view(text).substr(0, blank));
-    if (blank == std::string::npos) {
+    serial.Set("SRX", text.substr(0, blank));
+    if (blank == std::string_view::npos) {
       comment.value.clear();
     } else {
       std::size_t letter = blank + 1;
       while (letter < text.size() && !IsAsciiLetter(text[letter])) ++letter;
       // With no letter after the number the rest is kept rather than lost.
-      comment.value.erase(0, letter < text.size() ? letter : blank + 1);
+      comment.value.RemovePrefix(letter < text.size() ? letter : blank + 1);
     }
   }
-  std::string& value = record_.field(index).value;
-  value.erase(value.find_last_not_of(' ') + 1);
+  FieldText& value = record_.field(index).value;
+  value.Truncate(value.view().find_last_not_of(' ') + 1);
 }
 
 void Rewriter::RewriteCountyField(AdifField& field) {
-  std::string& value = field.value;
-  const bool hasComma = value.find(',') != std::string::npos;
-  if (!hasComma) std::transform(value.begin(), value.end(), value.begin(), ToUpperAscii);
-  RemovePortableSuffix(value);
-  if (hasComma || Is(value, "DX")) return;
+  const std::string_view value = field.value;
+  const bool hasComma = value.find(',') != std::string_view::npos;
+  if (!hasComma &&
+      std::any_of(value.begin(), value.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
+    char* const text = field.value.Edit();
+    std::transform(text, text + value.size(), text, ToUpperAscii);
+  }
+  RemovePortableSuffix(field.value);
+  if (hasComma || Is(field.value, "DX")) return;
   countyCount_ += ResolveCounty(field, region_, Callsign(), log_);
 }
 
 // W9ABC/CEN working from CEN county logs as W9ABC, or W9ABC/M when asked.
 void Rewriter::RemovePortableSuffix(std::string_view value) {
   if (callsignIndex_ < 0) return;
-  std::string& callsign = record_.field(static_cast<std::size_t>(callsignIndex_)).value;
-  const std::size_t slash = callsign.find('/');
-  if (slash == std::string::npos || std::string_view(callsign).substr(slash + 1) != value) return;
-  std::string text = "INFO: Changing callsign " + callsign + " to ";
-  callsign.erase(slash);
+  FieldText& callsign = record_.field(static_cast<std::size_t>(callsignIndex_)).value;
+  const std::size_t slash = callsign.view().find('/');
+  if (slash == std::string_view::npos || callsign.view().substr(slash + 1) != value) return;
+  std::string text = "INFO: Changing callsign ";
+  text.append(callsign.view()).append(" to ");
+  callsign.Truncate(slash);
   if (addMobile_ != 0) callsign.append("/M");
-  text.append(callsign);
+  text.append(callsign.view());
   AddMessage(kInformationList, log_, std::move(text));
 }
 
@@ -170,6 +186,15 @@ bool IsCountyFieldName(std::string_view name) {
     }
   }
   return false;
+}
+
+FieldNameKind ClassifyFieldName(std::string_view name) {
+  if (IsCallsignName(name)) return kCallsignName;
+  if (Is(name, "APP_WRITELOG_RST")) return kWritelogRstName;
+  if (Is(name, "APP_WRITELOG_SNT")) return kWritelogSntName;
+  if (Is(name, "comment")) return kCommentName;
+  if (IsCountyFieldName(name)) return kCountyName;
+  return kPlainName;
 }
 
 RewriteResult RewriteRecordFields(QsoRecord& record, RegionId region, int addMobile,

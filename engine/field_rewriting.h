@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "core/message_log.h"
@@ -37,6 +38,18 @@ inline constexpr std::array<std::string_view, 20> CountyFieldNames = {
 };
 
 bool IsCountyFieldName(std::string_view name);
+
+// Which rule of the rewriting a field name falls under (AdifField::nameKind).
+enum FieldNameKind : std::uint8_t {
+  kUndecidedName = 0,
+  kPlainName,
+  kCallsignName,
+  kWritelogRstName,
+  kWritelogSntName,
+  kCommentName,
+  kCountyName,
+};
+FieldNameKind ClassifyFieldName(std::string_view name);
 
 struct RewriteResult {
   // Counties converted, less one for each repeated CNTY value removed; can be

@@ -30,51 +30,55 @@ long long ReadDeclaredLength(std::string_view text) {
 
 namespace {
 
-// A length of a few plain digits, as nearly every tag has, is read here;
-// anything else as atoi would.
-long long ReadLength(const char* from, const char* to) {
-  if (to - from >= 1 && to - from <= 4) {
-    long long value = 0;
-    const char* at = from;
-    for (; at < to && *at >= '0' && *at <= '9'; ++at) value = value * 10 + (*at - '0');
-    if (at == to) return value;
-  }
-  return ReadDeclaredLength(std::string_view(from, static_cast<std::size_t>(to - from)));
+// The first '<' at or after from: mostly the byte after a blank.
+const char* FindOpen(const char* from, const char* end) {
+  if (from < end && *from == '<') return from;
+  if (end - from >= 2 && from[1] == '<') return from + 1;
+  return Find(from, end, '<');
 }
 
 }  // namespace
 
-bool ScanNextTag(std::string_view line, std::size_t& position, ScannedTag& tag) {
-  // memchr and plain loops: the scan runs over every byte of the log.
+ScanResult ScanTag(std::string_view line, std::size_t& position, ScannedTag& tag) {
+  // Plain loops and word-wide searches: the scan runs over every byte of the log.
   const char* const begin = line.data();
   const char* const end = begin + line.size();
-  const char* open = position < line.size() ? Find(begin + position, end, '<') : nullptr;
+  const char* const open = position < line.size() ? FindOpen(begin + position, end) : nullptr;
   if (open == nullptr) {
     position = line.size();
-    return false;
+    return ScanResult::kNone;
   }
+  position = static_cast<std::size_t>(open - begin);
   const char* const separator = byte_search::FindEither(open + 1, end, ':', '>');
-  if (separator == end) {
-    position = line.size();
-    return false;
-  }
+  if (separator == end) return ScanResult::kOpen;
   tag.name = std::string_view(open + 1, static_cast<std::size_t>(separator - open - 1));
   if (*separator == '>') {
-    tag.value = {};
+    tag.value = std::string_view(separator + 1, 0);
     tag.hasValue = false;
     tag.declaredLength = 0;
+    tag.text = std::string_view(open, static_cast<std::size_t>(separator + 1 - open));
     position = static_cast<std::size_t>(separator + 1 - begin);
-    return true;
+    return ScanResult::kTag;
   }
-  const char* close = Find(separator + 1, end, '>');
-  if (close == nullptr) {
-    position = line.size();
-    return false;
+  // A length of up to four plain digits, as nearly every tag has, is read
+  // here; anything else as atoi would.
+  const char* close = separator + 1;
+  long long declared = 0;
+  while (close < end && close - separator <= 4 && *close >= '0' && *close <= '9') {
+    declared = declared * 10 + (*close++ - '0');
   }
-  tag.declaredLength = ReadLength(separator + 1, close);
+  const bool plain = close < end && *close == '>' && close > separator + 1 &&
+                     (separator[1] != '0' || close == separator + 2);
+  if (!plain) {
+    close = Find(close, end, '>');
+    if (close == nullptr) return ScanResult::kOpen;
+    declared = ReadDeclaredLength(
+        std::string_view(separator + 1, static_cast<std::size_t>(close - separator - 1)));
+  }
+  tag.declaredLength = declared;
   const char* const start = close + 1;
   const std::size_t available = static_cast<std::size_t>(end - start);
-  const long long wanted = tag.declaredLength < 0 ? 0 : tag.declaredLength;
+  const long long wanted = declared < 0 ? 0 : declared;
   const std::size_t take = static_cast<unsigned long long>(wanted) < available
                                ? static_cast<std::size_t>(wanted)
                                : available;
@@ -82,8 +86,18 @@ bool ScanNextTag(std::string_view line, std::size_t& position, ScannedTag& tag) 
   const std::size_t kept = cut != nullptr ? static_cast<std::size_t>(cut - start) : take;
   tag.value = std::string_view(start, kept);
   tag.hasValue = true;
+  const bool asWritten =
+      plain && static_cast<long long>(kept) == declared && (kept == 0 || start[kept - 1] != '\n');
+  tag.text = asWritten ? std::string_view(open, static_cast<std::size_t>(start + kept - open))
+                       : std::string_view();
   position = static_cast<std::size_t>(start - begin) + kept;
-  return true;
+  return ScanResult::kTag;
+}
+
+bool ScanNextTag(std::string_view line, std::size_t& position, ScannedTag& tag) {
+  if (ScanTag(line, position, tag) == ScanResult::kTag) return true;
+  position = line.size();
+  return false;
 }
 
 }  // namespace quorvel

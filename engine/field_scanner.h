@@ -11,11 +11,24 @@ struct ScannedTag {
   std::string_view value;  // as kept: never past the line's end, cut at a '<'
   bool hasValue = false;
   long long declaredLength = 0;  // as the tag says; negative reads as 0
+  // The tag and its value as read, when that is exactly what the field writer
+  // would write for them (a plain length that the value kept, no line feed);
+  // empty otherwise.
+  std::string_view text;
 };
 
-// Scans the next tag of line from position on and moves position past it.
-// False when the line holds no further complete tag: no '<' is left, or the
-// tag after it is not closed on this line.
+enum class ScanResult {
+  kTag,   // a tag; position is past it
+  kNone,  // no '<' left; position is the line's size
+  kOpen,  // the tag at the next '<' is not closed in line; position is at that '<'
+};
+
+// Scans the next tag of line from position on.
+ScanResult ScanTag(std::string_view line, std::size_t& position, ScannedTag& tag);
+
+// The same, with a line known to be whole: false when the line holds no
+// further complete tag (no '<' is left, or the tag after it is not closed on
+// this line), and position is then the line's size.
 bool ScanNextTag(std::string_view line, std::size_t& position, ScannedTag& tag);
 
 // atoi's reading of a tag's length: blanks, a sign, digits up to the first

@@ -1,5 +1,8 @@
+#include "engine/convert_log.h"
+
 #include <gtest/gtest.h>
 
+#include "engine/platform/byte_stream.h"
 #include "tests/test_support.h"
 
 namespace quorvel {
@@ -147,6 +150,48 @@ TEST(ConvertLog, FieldsAlreadyConvertedAreWrittenWithTheirState) {
             std::string(kHeader) +
                 "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:5>W9ABC <STATE:2>XX\n"
                 "<CNTY:9>PA,Centre <STATE:2>PA <EOR>\n\n");
+}
+
+// Records with no line feed between them (as some programs write them) read
+// as those on lines of their own, however long the line, and the reader's
+// memory stays that of a few blocks, although records fall across the
+// block boundaries.
+TEST(ConvertLog, OneLineOfRecordsConvertsAsLinesDoWithinFlatMemory) {
+  std::vector<std::string> records;
+  for (int i = 0; i < 60000; ++i) {
+    const std::string call = "W" + std::to_string(i % 10) + "X" + std::to_string(i);
+    records.push_back("<CALL:" + std::to_string(call.size()) + ">" + call +
+                      " <QSO_DATE:8>20240504 <TIME_ON:4>1430 <QTH:3>" +
+                      (i % 7 == 0 ? "cen" : "BED") + " <NOTES:40>" + std::string(40, 'n') +
+                      " <APP_N1MM_EXCHANGE1:3>YOR<EOR>");
+  }
+  std::string lines = kHeader;
+  std::string oneLine = kHeader;
+  for (const std::string& record : records) {
+    lines += record + "\r\n";
+    oneLine += record;
+  }
+  const auto convert = [](const std::string& log, std::size_t& bufferSize) {
+    MemorySource source(log);
+    MemorySink sink;
+    MessageLog messages;
+    TextReader reader(source, true);
+    {
+      TextWriter writer(sink, true);
+      ConvertLog(reader, writer, kPennsylvania, 1, std::nullopt, messages);
+    }
+    bufferSize = reader.BufferSize();
+    return std::make_pair(sink.bytes(), ListMessages(messages));
+  };
+  std::size_t linesBuffer = 0;
+  std::size_t oneLineBuffer = 0;
+  const auto fromLines = convert(lines, linesBuffer);
+  const auto fromOneLine = convert(oneLine, oneLineBuffer);
+  EXPECT_EQ(fromOneLine.first, fromLines.first);
+  EXPECT_EQ(fromOneLine.second, fromLines.second);
+  EXPECT_EQ(fromOneLine.second[fromOneLine.second.size() - 2], "Wrote 120000 QSOs");
+  EXPECT_GT(oneLine.size(), 3 * oneLineBuffer);
+  EXPECT_EQ(oneLineBuffer, linesBuffer);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 namespace quorvel {
 
 namespace {
-constexpr std::size_t kBlockSize = 1 << 18;
+constexpr std::size_t kBlockSize = 1 << 20;
 constexpr char kEndOfFile = '\x1a';
 }  // namespace
 
@@ -24,7 +24,7 @@ bool TextReader::NextLine(std::string_view& line) {
       return true;
     }
     scanned_ = end_;
-    if (!Fill()) {
+    if (!Fill(kBlockSize)) {
       if (begin_ == end_) return false;
       line = std::string_view(buffer_.data() + begin_, end_ - begin_);
       begin_ = scanned_ = end_;
@@ -33,7 +33,17 @@ bool TextReader::NextLine(std::string_view& line) {
   }
 }
 
-bool TextReader::Fill() {
+bool TextReader::Refill() {
+  // A source that hands out a few bytes at a time (a pipe) is read until the
+  // block is full: each refill has the scan look at its unread bytes again.
+  const std::size_t unread = end_ - begin_;
+  const std::size_t target = unread + (unread > kBlockSize ? unread : kBlockSize);
+  while (end_ - begin_ < target && Fill(target - (end_ - begin_))) {
+  }
+  return end_ - begin_ > unread;
+}
+
+bool TextReader::Fill(std::size_t wanted) {
   if (ended_) return false;
   if (begin_ > 0) {
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
@@ -41,15 +51,16 @@ bool TextReader::Fill() {
     scanned_ -= begin_;
     begin_ = 0;
   }
-  // Room for a full block plus the CR held back from the previous one; grow
-  // geometrically so that a very long line costs linear time. Two blocks from
-  // the start leave room for a block after any line shorter than one.
-  if (buffer_.size() - end_ < kBlockSize + 1) {
-    const std::size_t needed = end_ + kBlockSize + 1;
+  // Room for the bytes asked for plus the CR held back from the previous
+  // block; grow geometrically so that a very long line costs linear time. Two
+  // blocks from the start leave room for a block after any line shorter than
+  // one.
+  if (buffer_.size() - end_ < wanted + 1) {
+    const std::size_t needed = end_ + wanted + 1;
     buffer_.resize(needed > 2 * buffer_.size() ? needed : 2 * buffer_.size());
   }
   char* target = buffer_.data() + end_;
-  const std::ptrdiff_t got = source_.Read(translate_ ? target + 1 : target, kBlockSize);
+  const std::ptrdiff_t got = source_.Read(translate_ ? target + 1 : target, wanted);
   if (got <= 0) {
     failed_ = got < 0;
     ended_ = true;

@@ -19,11 +19,30 @@ class TextReader {
   // The view stays valid until the next call. False at the end of the input.
   bool NextLine(std::string_view& line);
 
+  // Block by block, for a scan that keeps only what it still needs: the
+  // bytes read and not yet consumed, valid until the next Refill.
+  std::string_view Unread() const {
+    return std::string_view(buffer_.data() + begin_, end_ - begin_);
+  }
+  void Consume(std::size_t size) {
+    begin_ += size;
+    if (scanned_ < begin_) scanned_ = begin_;
+  }
+  // Reads more bytes after the unread ones, which move; false at the end of
+  // the input, when none came. Short of the end it reads a block, or as many
+  // bytes as are unread if that is more, so that a text longer than a block
+  // costs linear time.
+  bool Refill();
+  // True once the input has ended: no Refill can add anything.
+  bool Ended() const { return ended_; }
+
   // True once a read from the source failed.
   bool Failed() const { return failed_; }
+  // The bytes the reader holds room for: what its memory comes to.
+  std::size_t BufferSize() const { return buffer_.size(); }
 
  private:
-  bool Fill();  // reads more bytes after end_; false when none came
+  bool Fill(std::size_t size);  // reads up to size more bytes after end_; false when none came
   std::size_t Translate(char* data, std::size_t size);
 
   ByteSource& source_;

@@ -5,7 +5,7 @@
 namespace quorvel {
 
 namespace {
-constexpr std::size_t kBufferSize = 1 << 18;
+constexpr std::size_t kBufferSize = 1 << 20;
 }  // namespace
 
 TextWriter::TextWriter(ByteSink& sink, bool translate)

@@ -1,0 +1,82 @@
+// The least a conversion of a log has to do in user space, as a yardstick for
+// the benchmark: read the input in 1 MB blocks, find every '<' with memchr,
+// and write the bytes back in 1 MB blocks with CR LF line ends (a CR LF pair
+// of the input stays one pair). Prints the number of '<' found, so that the
+// search cannot be left out.
+//
+//   quorvel-copy-floor INPUT OUTPUT
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kBlock = 1 << 20;
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n <= 0) return false;
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+long long CountTags(const char* data, std::size_t size) {
+  long long tags = 0;
+  const char* const end = data + size;
+  for (const char* at = data; at < end; ++at, ++tags) {
+    at = static_cast<const char*>(std::memchr(at, '<', static_cast<std::size_t>(end - at)));
+    if (at == nullptr) break;
+  }
+  return tags;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: quorvel-copy-floor INPUT OUTPUT\n");
+    return 2;
+  }
+  const int in = ::open(argv[1], O_RDONLY);
+  const int out = ::open(argv[2], O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  if (in < 0 || out < 0) {
+    std::perror("quorvel-copy-floor");
+    return 1;
+  }
+  std::vector<char> block(kBlock);
+  std::vector<char> output(2 * kBlock + 2);
+  long long tags = 0;
+  bool pendingCr = false;  // the block before ended in a CR
+  for (;;) {
+    const ssize_t got = ::read(in, block.data(), kBlock);
+    if (got < 0) return 1;
+    if (got == 0) break;
+    const char* at = block.data();
+    const char* const end = at + got;
+    tags += CountTags(at, static_cast<std::size_t>(got));
+    char* put = output.data();
+    while (at < end) {
+      const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
+      const char* const lf = found != nullptr ? static_cast<const char*>(found) : end;
+      const std::size_t n = static_cast<std::size_t>(lf - at);
+      std::memcpy(put, at, n);
+      put += n;
+      if (lf == end) break;
+      const bool afterCr = n > 0 ? lf[-1] == '\r' : pendingCr;
+      if (!afterCr) *put++ = '\r';
+      *put++ = '\n';
+      at = lf + 1;
+    }
+    pendingCr = end[-1] == '\r';
+    if (!WriteAll(out, output.data(), static_cast<std::size_t>(put - output.data()))) return 1;
+  }
+  if (::close(out) != 0) return 1;
+  std::printf("%lld tags\n", tags);
+  return 0;
+}
