@@ -44,6 +44,17 @@ deb $mirror bookworm-updates main
 deb http://deb.debian.org/debian-security bookworm-security main
 EOF
 
+# A network behind an intercepting proxy needs its local certificate
+# authorities inside too: the ca-certificates package that the build list
+# installs adds them to the system's bundle, and Node.js (npm) reads that
+# bundle only when told to.
+extra_ca=()
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+  mkdir -p "$root/usr/local/share/ca-certificates"
+  cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+  extra_ca=(NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt)
+fi
+
 # The checkout's files (no git needed inside), and the shared real logs
 # beside it where this checkout has them.
 mkdir -p "$root/src/quorvel"
@@ -60,7 +71,7 @@ run() {
   local started=$SECONDS
   echo "fresh-machine-check: $1"
   chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "${extra_ca[@]}" \
     /bin/bash -c "cd /src/quorvel && $1" 2>&1 | tee -a "$log"
   local status=${PIPESTATUS[0]}
   echo "fresh-machine-check: exit $status after $((SECONDS - started)) s" | tee -a "$log"
