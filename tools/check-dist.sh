@@ -8,7 +8,8 @@
 #     window finds its libraries, and the package removes cleanly;
 #   - each Windows zip holds its four files, the texts with CR LF line ends, and
 #     its quorvel-convert.exe converts every sample under wine exactly as on
-#     Linux.
+#     Linux (the 32-bit one is skipped, naming wine32:i386, where that is
+#     missing).
 # Installing needs root (or sudo). A quorvel package installed before is
 # refused rather than replaced.
 #   tools/check-dist.sh [DIST_DIR]
@@ -174,17 +175,30 @@ check_zips() {
     folder=$folder/Quorvel-$version-$tag
     check_zip_files "$tag" "$folder"
   done
-  # One wine session for both zips; it ends with the subshell.
+  # One wine session for both zips; it ends with the subshell. Where a wine
+  # package is missing the line that names it says so (exit 77), as the tests
+  # under wine do.
+  local status=0
   (
     failures=0
     . "$repo/tests/wine/wine_session.sh"
-    wine_session_start "$work/wine"
+    wine_session_start "$work/wine" wine64 "$work/win64/Quorvel-$version-win64/quorvel-convert.exe"
     for tag in win32 win64; do
-      convert_samples "the $tag quorvel-convert.exe" "$work/wine-$tag" \
-        wine "$work/$tag/Quorvel-$version-$tag/quorvel-convert.exe"
+      exe=$work/$tag/Quorvel-$version-$tag/quorvel-convert.exe
+      if [ $tag = win32 ] && ! wine_session_runs "$exe" "$work/wine/wineboot.log" &&
+        ! package_installed wine32:i386; then
+        echo "SKIPPED: the $tag quorvel-convert.exe under wine: $(missing_package_line wine32:i386)"
+        continue
+      fi
+      convert_samples "the $tag quorvel-convert.exe" "$work/wine-$tag" wine "$exe"
     done
     exit "$failures"
-  ) || failures=$((failures + $?))
+  ) || status=$?
+  if [ $status = 77 ]; then
+    echo "SKIPPED: the zips' quorvel-convert.exe under wine"
+  else
+    failures=$((failures + status))
+  fi
 }
 
 for file in "$deb" "$dist/Quorvel-$version-win32.zip" "$dist/Quorvel-$version-win64.zip" \

@@ -2,14 +2,24 @@
 # Installs the Debian packages Quorvel needs that are missing:
 #   tools/install-deps.sh build   what building and converting needs
 #   tools/install-deps.sh test    that and everything the whole test suite needs
+#   tools/install-deps.sh missing build|test
+#                                 installs nothing: one line per missing package,
+#                                 "PACKAGE TESTS" (the pattern of the CTest tests
+#                                 that report themselves skipped without it, or -)
 # The one list of packages: the README's quick start and CI both use it.
+#
+# A mirror that fails to serve an index (apt-get update exits 100, "Mirror sync
+# in progress?") is retried; after that the lists apt has are used, every
+# package that can be installed is, and the end names each one that could not
+# be and what it costs. A missing build package is exit 1; a missing test
+# package is not, so that the test command still builds and runs the rest
+# (the tests that need it report themselves skipped, naming it).
 set -euo pipefail
 
 usage() {
-  echo "usage: tools/install-deps.sh build|test" >&2
+  echo "usage: tools/install-deps.sh build|test|missing build|test" >&2
   exit 2
 }
-[ $# -eq 1 ] || usage
 
 build_packages=(ca-certificates cmake make g++ libgtest-dev)
 
@@ -27,18 +37,34 @@ test_packages=(
   dpkg-dev fakeroot file lintian man-db zip unzip
 )
 
-case "$1" in
-  build) wanted=("${build_packages[@]}") ;;
-  test) wanted=("${test_packages[@]}") ;;
-  *) usage ;;
-esac
-
-if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
-  echo "tools/install-deps.sh: this system has no apt-get; install these packages" \
-    "(Debian names) with its package manager, then run the command again:" >&2
-  echo "  ${wanted[*]}" >&2
-  exit 1
-fi
+# The CTest tests that skip, naming the package, where it is missing.
+declare -A skipped_tests=(
+  [g++-mingw-w64-i686-posix]='windows_i686_*'
+  [g++-mingw-w64-x86-64-posix]='windows_x86_64_*'
+  [wine]='windows_*_under_wine'
+  [wine64]='windows_*_under_wine'
+  [wine32:i386]='windows_i686_*_under_wine'
+  [xvfb]='windows_*_under_wine'
+  [qt6-base-dev]='QtWindow*'
+  [emscripten]='web_page_*'
+  [nodejs]='web_page_*'
+  [npm]='web_page_*'
+  [chromium]='web_page_*'
+  [playwright-core]='web_page_*'
+)
+# What the others cost.
+cost() {
+  case $1 in
+    ca-certificates | cmake | make | g++ | libgtest-dev) echo "nothing builds" ;;
+    libgmock-dev | libbenchmark-dev) echo "the benchmarks do not build" ;;
+    python3) echo "the benchmark scripts do not run" ;;
+    tzdata) echo "the tests in US Eastern time fail" ;;
+    xauth | imagemagick | fonts-dejavu-core) echo "the screenshots are not taken or look wrong" ;;
+    desktop-file-utils) echo "the desktop entry is not validated" ;;
+    clang | libclang-rt-14-dev) echo "fuzz/run-smoke.sh fails" ;;
+    *) echo "the release files (cmake --workflow --preset dist, tools/check-dist.sh) fail" ;;
+  esac
+}
 
 installed() {
   # Node.js may come from elsewhere, with npm built in: the commands count.
@@ -49,15 +75,77 @@ installed() {
   [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
 }
 
+here=$(cd "$(dirname "$0")/.." && pwd)
+web_driver_installed() { [ -d "$here/tests/web/node_modules/playwright-core" ]; }
+
+# The packages of LEVEL that are missing, and the browser tests' npm driver.
+missing_of() {
+  local package wanted=("${build_packages[@]}")
+  [ "$1" = test ] && wanted=("${test_packages[@]}")
+  for package in "${wanted[@]}"; do
+    installed "$package" || echo "$package"
+  done
+  if [ "$1" = test ] && ! web_driver_installed; then echo playwright-core; fi
+}
+
+if [ "${1:-}" = missing ]; then
+  [ $# -eq 2 ] && [[ $2 == build || $2 == test ]] || usage
+  command -v dpkg-query >/dev/null 2>&1 || { echo "tools/install-deps.sh: no dpkg-query" >&2; exit 1; }
+  missing_of "$2" | while read -r package; do
+    echo "$package ${skipped_tests[$package]:--}"
+  done
+  exit 0
+fi
+[ $# -eq 1 ] || usage
+case "$1" in
+  build) wanted=("${build_packages[@]}") ;;
+  test) wanted=("${test_packages[@]}") ;;
+  *) usage ;;
+esac
+level=$1
+
+if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
+  echo "tools/install-deps.sh: this system has no apt-get; install these packages" \
+    "(Debian names) with its package manager, then run the command again:" >&2
+  echo "  ${wanted[*]}" >&2
+  exit 1
+fi
+
 # The browser tests' driver, pinned in tests/web/package.json (it uses the
-# system's chromium, so no browser is downloaded).
+# system's chromium, so no browser is downloaded). Without npm, or without the
+# registry, it stays missing and the summary says so.
 install_web_driver() {
-  [ "$1" = test ] || return 0
-  local web
-  web="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
-  [ -d "$web/node_modules/playwright-core" ] && return 0
+  [ "$level" = test ] || return 0
+  web_driver_installed && return 0
+  command -v npm >/dev/null 2>&1 || return 0
   echo "tools/install-deps.sh: installing the browser tests' npm driver in tests/web"
-  (cd "$web" && npm ci --no-audit --no-fund)
+  (cd "$here/tests/web" && npm ci --no-audit --no-fund) ||
+    echo "tools/install-deps.sh: npm ci in tests/web failed" >&2
+}
+
+# The end: each package still missing and what it costs. Exit 1 when the
+# build itself lacks one.
+summary() {
+  local still build_missing=false package
+  mapfile -t still < <(missing_of "$level")
+  if [ ${#still[@]} -eq 0 ]; then
+    echo "tools/install-deps.sh: all $level packages are installed"
+    return 0
+  fi
+  echo "tools/install-deps.sh: could not install ${#still[@]} package(s):"
+  for package in "${still[@]}"; do
+    if [ -n "${skipped_tests[$package]:-}" ]; then
+      echo "  $package: these tests will be skipped: ${skipped_tests[$package]}"
+    else
+      echo "  $package: $(cost "$package")"
+    fi
+    [[ " ${build_packages[*]} " == *" $package "* ]] && build_missing=true
+  done
+  if $build_missing; then
+    echo "tools/install-deps.sh: the build cannot run without them" >&2
+    return 1
+  fi
+  return 0
 }
 
 missing=()
@@ -65,9 +153,9 @@ for package in "${wanted[@]}"; do
   installed "$package" || missing+=("$package")
 done
 if [ ${#missing[@]} -eq 0 ]; then
-  echo "tools/install-deps.sh: all $1 packages are installed"
-  install_web_driver "$1"
-  exit 0
+  install_web_driver
+  summary
+  exit
 fi
 
 as_root=()
@@ -88,6 +176,44 @@ for package in "${missing[@]}"; do
     "${as_root[@]}" dpkg --add-architecture i386
   fi
 done
-"${as_root[@]}" apt-get update
-"${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-install_web_driver "$1"
+
+# A mirror being synced serves a changed index for a while: try again after a
+# growing pause, then go on with the lists apt has.
+pause=10
+for attempt in 1 2 3; do
+  "${as_root[@]}" apt-get update && break
+  if [ $attempt -eq 3 ]; then
+    echo "tools/install-deps.sh: apt-get update failed 3 times; going on with the package" \
+      "lists apt has" >&2
+    break
+  fi
+  echo "tools/install-deps.sh: apt-get update failed (attempt $attempt of 3); trying again" \
+    "in $pause s" >&2
+  sleep $pause
+  pause=$((pause * 3))
+done
+
+# One package that cannot be installed (one from a failed index) fails the
+# whole transaction: then apt is asked about each package on its own, and the
+# ones it can install are installed together.
+apt_install() { "${as_root[@]}" apt-get install -y --no-install-recommends "$@"; }
+if ! apt_install "${missing[@]}"; then
+  echo "tools/install-deps.sh: installing them together failed; trying each" >&2
+  installable=()
+  for package in "${missing[@]}"; do
+    if answer=$("${as_root[@]}" apt-get install -s -y --no-install-recommends "$package" 2>&1)
+    then
+      installable+=("$package")
+    else
+      echo "tools/install-deps.sh: $package cannot be installed:" >&2
+      grep -E '^(E:| )' <<<"$answer" | sed 's/^/    /' >&2 || true
+    fi
+  done
+  if [ ${#installable[@]} -gt 0 ] && ! apt_install "${installable[@]}"; then
+    for package in "${installable[@]}"; do
+      installed "$package" || apt_install "$package" || true
+    done
+  fi
+fi
+install_web_driver
+summary

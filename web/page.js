@@ -6,7 +6,6 @@
 const element = (id) => document.getElementById(id);
 const form = element('dialog');
 const fileInput = element('input-file');
-const chosenName = element('chosen-name');
 const outputField = element('output-name');
 const regionList = element('region');
 const addMobile = element('add-mobile');
@@ -154,9 +153,9 @@ function proposedOutput(name) {
   return dot > 0 ? `${name.slice(0, dot)}-cnty${name.slice(dot)}` : `${name}-cnty`;
 }
 
+// The file control itself shows the chosen name.
 function onFileChosen() {
   const file = fileInput.files[0];
-  chosenName.textContent = file ? file.name : '';
   if (file && outputField.value === '') outputField.value = proposedOutput(file.name);
 }
 

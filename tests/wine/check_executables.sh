@@ -10,8 +10,8 @@ windres=$(command -v "$triplet-windres")
 objdump=$(command -v "$triplet-objdump")
 app=$build/Quorvel.exe
 if [ -z "$windres" ] || [ -z "$objdump" ] || [ ! -f "$app" ]; then
-  echo "SKIPPED: $triplet-windres, $triplet-objdump or $app missing"
-  exit 77
+  echo "FAILED: $triplet-windres, $triplet-objdump or $app missing"
+  exit 1
 fi
 
 passed=0

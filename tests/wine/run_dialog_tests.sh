@@ -2,11 +2,12 @@
 # Works a Windows build's Quorvel.exe through its dialog with the driver
 # program, in a private wine session inside a wine virtual desktop (which draws
 # title bars), and keeps a screenshot of the dialog after a conversion.
-#   run_dialog_tests.sh WINDOWS_BUILD_DIR SAMPLES_DIR WORK_DIR
+#   run_dialog_tests.sh WINDOWS_BUILD_DIR SAMPLES_DIR WORK_DIR WINE_PACKAGE
 set -u
 build=$1
 samples=$2
 work=$3
+wine_package=$4
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine_session.sh"
 
@@ -15,12 +16,12 @@ cli=$build/cli/quorvel-convert.exe
 driver=$build/tests/wine/quorvel_dialog_driver.exe
 for program in "$app" "$cli" "$driver"; do
   if [ ! -f "$program" ]; then
-    echo "SKIPPED: $program not built (install the mingw-w64 compilers)"
-    exit 77
+    echo "FAILED: $program was not built"
+    exit 1
   fi
 done
 wine_session_require winepath
-wine_session_start "$work"
+wine_session_start "$work" "$wine_package" "$cli"
 
 files=$work/files
 mkdir -p "$files"
