@@ -206,7 +206,7 @@ if ! apt_install "${missing[@]}"; then
       installable+=("$package")
     else
       echo "tools/install-deps.sh: $package cannot be installed:" >&2
-      grep -E '^(E:| )' <<<"$answer" | sed 's/^/    /' >&2 || true
+      grep -E '^(E:| )' <<<"$answer" | head -n 6 | sed 's/^/    /' >&2 || true
     fi
   done
   if [ ${#installable[@]} -gt 0 ] && ! apt_install "${installable[@]}"; then
