@@ -1,4 +1,5 @@
-# A private wine session for one test, sourced by the run_*.sh scripts:
+# A private wine session for one test, sourced by the run_*.sh scripts (and
+# tools/check-dist.sh):
 #   wine_session_start WORK_DIR WINE_PACKAGE PROGRAM
 # (a fresh folder; the wine package that runs PROGRAM, the build's
 # quorvel-convert.exe: wine64 or wine32:i386). It exits 77, naming the
