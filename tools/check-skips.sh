@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that every test CTest skipped has a reason that holds here: a package
-# that tools/install-deps.sh names as missing and whose tests it is, or the one
-# test that cannot run as root (as an ordinary user: its superuser twin).
+# that tools/install-deps.sh names as missing and whose tests it is (the one
+# the test's own line names, where that is at hand), or the one test that
+# cannot run as root (as an ordinary user: its superuser twin).
 # Lists each skip with the line the test printed; fails on any other skip.
 #   tools/check-skips.sh CTEST_OUTPUT [BUILD_DIR...]
 # CTEST_OUTPUT is what ctest (or cmake --workflow) printed; the BUILD_DIRs'
@@ -46,11 +47,16 @@ own_line() {
 unexplained=0
 for test in "${skipped[@]}"; do
   because=""
+  line=$(own_line "$@")
+  # The package the test itself names, where its line is at hand.
+  named=""
+  [[ $line == *": not installed; install it with: "* ]] && named=${line%%: not installed;*}
   if [ "$test" = "$as_user" ]; then
     because="as this user (uid $(id -u))"
   else
     for entry in "${missing[@]}"; do
       pattern=${entry#* }
+      [ -z "$named" ] || [ "$named" = "${entry%% *}" ] || continue
       # shellcheck disable=SC2053 # the pattern is a glob
       if [ "$pattern" != - ] && [[ $test == $pattern ]]; then
         because="${entry%% *} is not installed"
@@ -58,7 +64,6 @@ for test in "${skipped[@]}"; do
       fi
     done
   fi
-  line=$(own_line "$@")
   if [ -n "$because" ]; then
     echo "check-skips: $test skipped: $because${line:+ ($line)}"
   else

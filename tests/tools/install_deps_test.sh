@@ -181,6 +181,19 @@ check_skips
 check "a skip of an installed package's test fails" [ $? = 1 ]
 check "naming it" has_line "$CASE/out" \
   "check-skips: windows_x86_64_dialog_under_wine skipped for no missing package"
+# The test's own line names the package: a pattern that fits is not enough.
+mkdir -p "$CASE/build/Testing/Temporary"
+cat >"$CASE/build/Testing/Temporary/LastTest.log" <<'EOF'
+1/1 Test: windows_i686_engine_tests_under_wine
+Output:
+----------------------------------------------------------
+g++-mingw-w64-i686-posix: not installed; install it with: apt-get install g++-mingw-w64-i686-posix
+<end of output>
+EOF
+skips windows_i686_engine_tests_under_wine >"$CASE/ctest.log"
+env -i PATH="$CASE/bin:$system" STATE="$CASE/state" bash "$CASE/tree/tools/check-skips.sh" \
+  "$CASE/ctest.log" "$CASE/build" >"$CASE/out" 2>&1
+check "a skip that names an installed package fails" [ $? = 1 ]
 echo "100% tests passed, 0 tests failed out of 3" >"$CASE/ctest.log"
 check_skips
 check "no skip passes" [ $? = 0 ]
