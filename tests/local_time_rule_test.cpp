@@ -128,9 +128,9 @@ TEST(LocalTimeRule, IsTheCLibrarysReadingAroundEveryChangeoverOfEveryZone) {
 
 // msvcrt knows TZ's rules only (US rules for EST5EDT), and no memory.
 TEST(LocalTimeRule, WindowsReadsARepeatedTimeAsStandardAndASkippedOneAnHourEarlier) {
-  const std::vector<std::string> got = Readings({"20240701 120000", "20241103 013000",
-                                                 "20241201 120000", "20241103 013000",
-                                                 "20240301 120000", "20240310 023000"});
+  const std::vector<std::string> got =
+      Readings({"20240701 120000", "20241103 013000", "20241201 120000", "20241103 013000",
+                "20240301 120000", "20240310 023000"});
   EXPECT_EQ(got[1], "20241103 013000, 013001");
   EXPECT_EQ(got[3], "20241103 013000, 013001");
   EXPECT_EQ(got[5], "20240310 013000, 013001");

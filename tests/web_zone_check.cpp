@@ -75,8 +75,8 @@ int NamedCases() {
     const std::int64_t start = quorvel::MakeStartTime(tm, clock);
     const std::string got = Shown(start, clock) + ", " + Shown(start + 1, clock);
     if (got != c.expected) {
-      std::printf("MISMATCH %s %s %s: browser %s, Linux %s\n", c.zone, c.date, c.time,
-                  got.c_str(), c.expected);
+      std::printf("MISMATCH %s %s %s: browser %s, Linux %s\n", c.zone, c.date, c.time, got.c_str(),
+                  c.expected);
       ++failed;
     }
   }

@@ -67,8 +67,8 @@ std::vector<std::int64_t> LocalTimesAround(const Changeover& changeover) {
   const std::int64_t high =
       changeover.moment + std::max(changeover.before.offset, changeover.after.offset);
   const std::vector<std::int64_t> edges = {
-      low - 3600, low - 1, low, low + 1, low + (high - low) / 2, high - 1, high, high + 1,
-      high + 3600};
+      low - 3600, low - 1, low,      low + 1,    low + (high - low) / 2,
+      high - 1,   high,    high + 1, high + 3600};
   std::vector<std::int64_t> times = {changeover.moment + changeover.before.offset - 3 * 86400};
   times.insert(times.end(), edges.begin(), edges.end());
   times.insert(times.end(), edges.rbegin(), edges.rend());

@@ -16,9 +16,10 @@
 //   whose offset is the one in force at the guess. A log in time order thus
 //   stays on the side it came from: the first pass when it came from before
 //   the changeover, the second when it came from after.
-// - No moment reads L (the skipped hour when clocks go forward from offset a
-//   to offset b): the answer is one of L - a (after the changeover, shown as
-//   L + (b - a)) and L - b (before it, shown as L - (b - a)). When exactly one
+// - No moment reads L (the skipped time when clocks go forward from offset a
+//   to offset b: an hour, half an hour on Lord Howe Island, a quarter of an
+//   hour onto Kathmandu's 45-minute offset in 1986): the answer is one of L - a (after the
+//   changeover, shown as L + (b - a)) and L - b (before it, shown as L - (b - a)). When exactly one
 //   of the two regimes is marked daylight saving, the moment in that regime:
 //   L - a where daylight saving starts (02:30 in New York is 03:30 EDT), L -
 //   b where the zone marks winter as daylight saving, as the tz database does
@@ -34,17 +35,19 @@
 // programs; it holds because a zone's changeovers lie days apart and its
 // offsets less than a day and a half. The web page follows it from the
 // browser's offsets (ReadLocalTime below). The browser lacks the marks: it
-// takes every skip as the start of daylight saving, except in the zones named
-// above, whose winter regime is marked. The one place it can differ from
+// takes every skip as the start of daylight saving, except where
+// local_time_web.cpp's table says otherwise (the zones named above, and
+// Nome's move to Yukon time in 1983). The one place it can differ from
 // Linux: a change of standard offset that skips local times, met with the
 // offset after it (a log running backwards).
 //
-// Windows (msvcrt, as the mingw builds use) knows only the rules of TZ or of
-// the system's zone for the current year, never a zone's history. With
-// tm_isdst -1 it reads a repeated time as standard time (its second pass,
-// 01:30 in New York on 3 November 2024 is 01:30 EST), whatever came before,
-// and a skipped time with the offset before the changeover (02:30 on 10 March
-// 2024 is 03:30 EDT).
+// Windows (msvcrt, as the mingw builds use) knows only the rules that TZ
+// names (US rules for EST5EDT) or the system's current ones, not a zone's
+// history, and keeps no memory of the previous reading. With tm_isdst -1 it
+// reads (as measured under wine) a repeated time as standard time, its
+// second pass (01:30 in New York on 3 November 2024 is 01:30 EST, 06:30 UTC),
+// and a skipped time with the daylight-saving offset, so that it comes out an
+// hour early in standard time (02:30 on 10 March 2024 is 01:30 EST).
 #pragma once
 
 #include <cstdint>

@@ -100,7 +100,7 @@ bool ReadLocal(std::int64_t seconds, std::tm& tm, std::int64_t& offset) {
 // Ramadan) where the summer offset is the legal one.
 struct WinterMarked {
   const char* zone;
-  std::int64_t from;  // UTC seconds, the first changeover under that rule
+  std::int64_t from;   // UTC seconds, the first changeover under that rule
   std::int64_t until;  // UTC seconds, after the last
   std::int64_t standardOffset;
 };
