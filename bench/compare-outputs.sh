@@ -30,10 +30,12 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/base" "$work/new" "$work/logs"
 
 # The machine's zone, then rules written out (Lord Howe's change is half an
-# hour), then zone files where the machine has them.
+# hour), then zone files where the machine has them (Dublin and Casablanca
+# mark winter, or Ramadan, as daylight saving).
 zones=("" "EST5EDT,M3.2.0,M11.1.0" "CET-1CEST,M3.5.0,M10.5.0/3"
   "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0")
-for zone in America/New_York America/Chicago Europe/London Australia/Lord_Howe; do
+for zone in America/New_York America/Chicago Europe/London Australia/Lord_Howe Europe/Dublin \
+  Africa/Casablanca; do
   [ -e "/usr/share/zoneinfo/$zone" ] && zones+=("$zone")
 done
 

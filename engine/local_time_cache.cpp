@@ -149,12 +149,11 @@ bool LocalTimeCache::MakeLocalTime(std::tm& tm, std::int64_t& seconds) {
       }
     }
   }
-  if (!PlatformMakeLocalTime(tm, seconds)) {
+  if (!PlatformMakeLocalTime(tm, seconds, makeOffset_)) {
     knowMakeOffset_ = false;
     return false;
   }
   knowMakeOffset_ = true;
-  makeOffset_ = local - seconds;
   if (!Cover(seconds - kReach, seconds + kReach)) {
     std::tm probe{};
     if (PlatformLocalTime(seconds, probe)) {

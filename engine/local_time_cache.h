@@ -53,7 +53,7 @@ class LocalTimeCache {
 
   std::vector<Span> spans_;  // adjacent, in time order
   bool knowMakeOffset_ = false;
-  std::int64_t makeOffset_ = 0;  // local minus UTC seconds of the last real mktime
+  std::int64_t makeOffset_ = 0;  // the offset the last real reading used (local_time.h)
 };
 
 }  // namespace quorvel

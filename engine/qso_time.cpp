@@ -99,7 +99,10 @@ QsoDateTime Format(const std::tm& local) {
 
 }  // namespace
 
-std::int64_t MakeStartTime(std::tm& time) { return MakeStartTimeWith(time, PlatformMakeLocalTime); }
+std::int64_t MakeStartTime(std::tm& time) {
+  return MakeStartTimeWith(
+      time, [](std::tm& tm, std::int64_t& seconds) { return PlatformMakeLocalTime(tm, seconds); });
+}
 
 std::int64_t MakeStartTime(std::tm& time, LocalTimeCache& cache) {
   return MakeStartTimeWith(time, [&cache](std::tm& tm, std::int64_t& seconds) {

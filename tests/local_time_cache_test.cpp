@@ -19,21 +19,7 @@
 namespace quorvel {
 namespace {
 
-// Switches the zone for one test and back after it (the test program sets one).
-class ZoneGuard {
- public:
-  explicit ZoneGuard(const char* zone) {
-    const char* previous = std::getenv("TZ");
-    previous_ = previous != nullptr ? previous : "";
-    testing::SetTimeZone(zone);
-  }
-  ~ZoneGuard() { testing::SetTimeZone(previous_.c_str()); }
-  ZoneGuard(const ZoneGuard&) = delete;
-  ZoneGuard& operator=(const ZoneGuard&) = delete;
-
- private:
-  std::string previous_;
-};
+using testing::ZoneGuard;
 
 std::string Show(bool ok, std::int64_t seconds, const std::tm& tm) {
   if (!ok) return "failed";

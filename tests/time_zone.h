@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 namespace quorvel::testing {
 
@@ -26,6 +27,22 @@ inline void SetTimeZone(const char* zone) {
 }
 
 inline void UseTestTimeZone() { SetTimeZone(kTestTimeZone); }
+
+// Switches the zone for one test and back after it (the test program sets one).
+class ZoneGuard {
+ public:
+  explicit ZoneGuard(const char* zone) {
+    const char* previous = std::getenv("TZ");
+    previous_ = previous != nullptr ? previous : "";
+    SetTimeZone(zone);
+  }
+  ~ZoneGuard() { SetTimeZone(previous_.c_str()); }
+  ZoneGuard(const ZoneGuard&) = delete;
+  ZoneGuard& operator=(const ZoneGuard&) = delete;
+
+ private:
+  std::string previous_;
+};
 
 // A local time by its fields, daylight saving left to the zone's rules.
 inline std::tm LocalTm(int year, int month, int day, int hour, int minute, int second) {

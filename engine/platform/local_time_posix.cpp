@@ -1,5 +1,6 @@
 #include <time.h>
 
+#include "engine/civil_time.h"
 #include "engine/platform/local_time.h"
 
 namespace quorvel {
@@ -15,7 +16,10 @@ bool SameMoment(const std::tm& a, const std::tm& b) {
 
 }  // namespace
 
-bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
+// glibc keeps the previous reading's offset itself; lastOffset only follows it.
+bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds, std::int64_t& lastOffset) {
+  const std::int64_t local = SecondsAsUtc(tm);
+  tm.tm_isdst = -1;
   const time_t result = ::mktime(&tm);
   if (result == static_cast<time_t>(-1)) {
     // -1 is also one second before the epoch; only a matching tm says so.
@@ -23,7 +27,13 @@ bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
     if (::localtime_r(&result, &check) == nullptr || !SameMoment(check, tm)) return false;
   }
   seconds = static_cast<std::int64_t>(result);
+  lastOffset = local - seconds;
   return true;
+}
+
+bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
+  std::int64_t lastOffset = 0;
+  return PlatformMakeLocalTime(tm, seconds, lastOffset);
 }
 
 bool PlatformLocalTime(std::int64_t seconds, std::tm& tm) {

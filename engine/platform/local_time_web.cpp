@@ -2,14 +2,15 @@
 // desktop programs use the machine's. Emscripten's time_t is 32 bits and ends
 // in 2038; Date covers the whole range of QSO dates.
 //
-// Date turns a moment into local fields; the way back is glibc's mktime
-// search on top of that, with its memory of the last offset, so that repeated
-// and skipped hours come out as they do in the native Linux programs (and as
-// the local-time cache, which mirrors that memory, expects).
+// Date gives a moment's local fields and offset; the way back is the rule of
+// local_time.h over those offsets. The browser does not say which regime the
+// tz database marks as daylight saving: BrowserZone::MarkSkip supplies it.
 #include <emscripten.h>
 
 #include <algorithm>
+#include <cstring>
 
+#include "engine/civil_time.h"
 #include "engine/platform/local_time.h"
 
 namespace quorvel {
@@ -20,7 +21,9 @@ enum Field { kSec, kMin, kHour, kMday, kMon, kYear, kWday, kYday, kIsdst, kOffse
 
 // clang-format off
 // The local fields of a moment, and its offset (local minus UTC seconds);
-// 0 outside Date's range.
+// 0 outside Date's range. The daylight-saving flag is a label (the engine
+// compares it, never shows it): the usual reading, where the offset is above
+// the lower of those on the year's 1 January and 1 July.
 EM_JS(int, QuorvelLocalFields, (double seconds, int* fields), {
   const utcOf = (y, mo, d, h, mi, s) => {
     const day = new Date(0);
@@ -36,8 +39,7 @@ EM_JS(int, QuorvelLocalFields, (double seconds, int* fields), {
   const h = moment.getHours();
   const mi = moment.getMinutes();
   const s = moment.getSeconds();
-  const local = utcOf(y, mo, d, h, mi, s);
-  const standardOffset = Math.max(...[0, 6].map(m => {
+  const minutesBehind = Math.max(...[0, 6].map(m => {
     const probe = new Date(moment.getTime());
     probe.setFullYear(y, m, 1);
     return probe.getTimezoneOffset();
@@ -51,21 +53,28 @@ EM_JS(int, QuorvelLocalFields, (double seconds, int* fields), {
   HEAP32[at + 5] = y - 1900;
   HEAP32[at + 6] = moment.getDay();
   HEAP32[at + 7] = Math.round((utcOf(y, mo, d, 0, 0, 0) - utcOf(y, 0, 1, 0, 0, 0)) / 86400);
-  HEAP32[at + 8] = moment.getTimezoneOffset() < standardOffset ? 1 : 0;
-  HEAP32[at + 9] = local - seconds;
+  HEAP32[at + 8] = moment.getTimezoneOffset() < minutesBehind ? 1 : 0;
+  HEAP32[at + 9] = utcOf(y, mo, d, h, mi, s) - seconds;
   return 1;
 });
 
-// The fields read as UTC, carried over as mktime does; NaN outside Date's range.
-EM_JS(double, QuorvelFieldsAsUtc, (int year, int mon, int mday, int hour, int min, int sec), {
-  const day = new Date(0);
-  day.setUTCFullYear(year + 1900, mon, mday);
-  day.setUTCHours(hour, min, sec, 0);
-  return day.getTime() / 1000;
+// The offset of a moment (local minus UTC seconds); NaN outside Date's range.
+EM_JS(double, QuorvelOffset, (double seconds), {
+  const moment = new Date(seconds * 1000);
+  const local = new Date(0);
+  local.setUTCFullYear(moment.getFullYear(), moment.getMonth(), moment.getDate());
+  local.setUTCHours(moment.getHours(), moment.getMinutes(), moment.getSeconds(), 0);
+  return local.getTime() / 1000 - seconds;
+});
+
+// The name of the browser's zone ("Europe/Dublin"), cut to size bytes.
+EM_JS(void, QuorvelZoneName, (char* name, int size), {
+  stringToUTF8(Intl.DateTimeFormat().resolvedOptions().timeZone || "", name, size);
 });
 // clang-format on
 
-// Moments that a double holds exactly, and that Date can hold.
+// Moments that a double holds exactly, and that Date can hold: its range is
+// 10^8 days either side of 1970.
 constexpr std::int64_t kDateLimit = 8640000000000;
 
 bool ReadLocal(std::int64_t seconds, std::tm& tm, std::int64_t& offset) {
@@ -86,78 +95,82 @@ bool ReadLocal(std::int64_t seconds, std::tm& tm, std::int64_t& offset) {
   return true;
 }
 
-bool IsdstDiffers(int wanted, int got) { return wanted >= 0 && (wanted != 0) != (got != 0); }
+// The zones and times for which the tz database marks as daylight saving the
+// regime below the one it states as standard time: mostly winter (or
+// Ramadan) where the summer offset is the legal one.
+struct WinterMarked {
+  const char* zone;
+  std::int64_t from;   // UTC seconds, the first changeover under that rule
+  std::int64_t until;  // UTC seconds, after the last
+  std::int64_t standardOffset;
+};
+constexpr std::int64_t kOneHour = 3600;
+constexpr std::int64_t kOneDay = 86400;
+constexpr std::int64_t kNoEnd = kDateLimit;
+constexpr WinterMarked kWinterMarked[] = {
+    // Irish Standard Time is the legal time since the Standard Time Act 1968;
+    // the tz database follows it from the return to GMT on 31 October 1971.
+    {"Europe/Dublin", 57722400, kNoEnd, 1 * kOneHour},
+    // Namibia's winter time, 1994 to the law of 2017 that ended it.
+    {"Africa/Windhoek", 764200800, 1508796000, 2 * kOneHour},
+    // Morocco keeps +01 since 28 October 2018 and goes back an hour in Ramadan.
+    {"Africa/Casablanca", 1540692000, kNoEnd, 1 * kOneHour},
+    {"Africa/El_Aaiun", 1540692000, kNoEnd, 1 * kOneHour},
+    // 30 October 1983: Nome left Bering daylight time for Yukon standard
+    // time, an hour ahead, so the skipped hour leaves daylight saving.
+    {"America/Nome", 436363200, 436363200 + kOneDay, -9 * kOneHour},
+};
 
-// UTC minus local seconds of the last result: where the next search starts.
-std::int64_t lastGap = 0;
+// Longer than any zone name in the tz database.
+constexpr int kZoneNameSize = 64;
 
-// A moment near found whose daylight-saving flag is the wanted one, moved back
-// to the wanted local time; as glibc, which looks up to eight years each way.
-bool FindWithIsdst(std::int64_t local, int isdst, std::int64_t& t, std::tm& found) {
-  constexpr std::int64_t kStride = 601200;
-  constexpr std::int64_t kBound = 536454000 / 2 + kStride;
-  for (std::int64_t delta = kStride; delta < kBound; delta += kStride) {
-    for (const int direction : {-1, 1}) {
-      std::tm other{};
-      std::int64_t offset = 0;
-      if (!ReadLocal(t + delta * direction, other, offset)) return false;
-      if (IsdstDiffers(isdst, other.tm_isdst)) continue;
-      const std::int64_t moved = local - offset;
-      std::int64_t movedOffset = 0;
-      if (!ReadLocal(moved, found, movedOffset)) return false;
-      t = moved;
-      return true;
-    }
+class BrowserZone final : public ZoneRegimes {
+ public:
+  bool OffsetAt(std::int64_t moment, std::int64_t& offset) const override {
+    if (moment < -kDateLimit || moment > kDateLimit) return false;
+    const double value = QuorvelOffset(static_cast<double>(moment));
+    if (!(value == value)) return false;  // NaN
+    offset = static_cast<std::int64_t>(value);
+    return true;
   }
-  return true;  // none: the match stands
-}
+  // A skip starts daylight saving, but where the table marks winter.
+  void MarkSkip(std::int64_t, ZoneRegime& earlier, std::int64_t after,
+                ZoneRegime& later) const override {
+    char zone[kZoneNameSize] = {};
+    QuorvelZoneName(zone, kZoneNameSize);
+    for (const WinterMarked& row : kWinterMarked) {
+      if (after >= row.from && after < row.until && std::strcmp(zone, row.zone) == 0) {
+        earlier.daylight = earlier.offset < row.standardOffset;
+        later.daylight = later.offset < row.standardOffset;
+        return;
+      }
+    }
+    earlier.daylight = false;
+    later.daylight = true;
+  }
+};
 
 }  // namespace
 
-bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
-  // Out-of-range seconds are added after the search, which assumes 60 a minute.
+bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds, std::int64_t& lastOffset) {
+  // Seconds out of range are added after the reading, which has 60 a minute.
   const int secRequested = tm.tm_sec;
-  const int sec = std::clamp(secRequested, 0, 59);
-  const double localValue =
-      QuorvelFieldsAsUtc(tm.tm_year, tm.tm_mon, tm.tm_mday, tm.tm_hour, tm.tm_min, sec);
-  if (!(localValue >= -kDateLimit && localValue <= kDateLimit)) return false;
-  const auto local = static_cast<std::int64_t>(localValue);
-
-  const std::int64_t t0 = local + lastGap;
-  std::int64_t t = t0, t1 = t0, t2 = t0;
-  std::tm found{};
+  std::tm fields = tm;
+  fields.tm_sec = std::clamp(secRequested, 0, 59);
+  const std::int64_t local = SecondsAsUtc(fields);
+  if (local < -kDateLimit || local > kDateLimit) return false;
+  std::int64_t moment = 0;
+  if (!ReadLocalTime(local, BrowserZone(), lastOffset, moment)) return false;
+  moment += secRequested - fields.tm_sec;
   std::int64_t offset = 0;
-  bool oscillating = false;
-  for (int probes = 6;; --probes) {
-    if (!ReadLocal(t, found, offset)) return false;
-    const std::int64_t error = local - (t + offset);
-    if (error == 0) break;
-    // Between two values for ever: a time in a skipped hour. Take the one
-    // glibc takes, a gap away: in daylight-saving time when no flag was asked
-    // for, else the one whose flag differs from the asked one.
-    if (t == t1 && t != t2 &&
-        (tm.tm_isdst < 0 ? found.tm_isdst != 0 : (tm.tm_isdst != 0) != (found.tm_isdst != 0))) {
-      oscillating = true;
-      break;
-    }
-    if (probes == 1) return false;
-    t1 = t2;
-    t2 = t;
-    t += error;
-  }
-  if (!oscillating && IsdstDiffers(tm.tm_isdst, found.tm_isdst) &&
-      !FindWithIsdst(local, tm.tm_isdst, t, found)) {
-    return false;
-  }
-  lastGap = t - local;
-
-  if (secRequested != found.tm_sec) {
-    t += (sec == 0 && found.tm_sec == 60 ? 1 : 0) - sec + secRequested;
-    if (!ReadLocal(t, found, offset)) return false;
-  }
-  tm = found;
-  seconds = t;
+  if (!ReadLocal(moment, tm, offset)) return false;
+  seconds = moment;
   return true;
+}
+
+bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
+  std::int64_t lastOffset = 0;
+  return PlatformMakeLocalTime(tm, seconds, lastOffset);
 }
 
 bool PlatformLocalTime(std::int64_t seconds, std::tm& tm) {
