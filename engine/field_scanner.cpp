@@ -28,29 +28,35 @@ long long ReadDeclaredLength(std::string_view text) {
   return negative ? -value : value;
 }
 
-namespace {
-
-// The first '<' at or after from: mostly the byte after a blank.
-const char* FindOpen(const char* from, const char* end) {
+// Mostly the byte after a blank.
+const char* FindTagOpen(const char* from, const char* end) {
   if (from < end && *from == '<') return from;
   if (end - from >= 2 && from[1] == '<') return from + 1;
   return Find(from, end, '<');
 }
 
-}  // namespace
-
 ScanResult ScanTag(std::string_view line, std::size_t& position, ScannedTag& tag) {
-  // Plain loops and word-wide searches: the scan runs over every byte of the log.
   const char* const begin = line.data();
   const char* const end = begin + line.size();
-  const char* const open = position < line.size() ? FindOpen(begin + position, end) : nullptr;
+  const char* const open = position < line.size() ? FindTagOpen(begin + position, end) : nullptr;
   if (open == nullptr) {
     position = line.size();
     return ScanResult::kNone;
   }
-  position = static_cast<std::size_t>(open - begin);
   const char* const separator = byte_search::FindEither(open + 1, end, ':', '>');
-  if (separator == end) return ScanResult::kOpen;
+  if (separator == end) {
+    position = static_cast<std::size_t>(open - begin);
+    return ScanResult::kOpen;
+  }
+  return ScanTagAt(line, open, separator, position, tag);
+}
+
+ScanResult ScanTagAt(std::string_view line, const char* open, const char* separator,
+                     std::size_t& position, ScannedTag& tag) {
+  // Plain loops and word-wide searches: the scan runs over every byte of the log.
+  const char* const begin = line.data();
+  const char* const end = begin + line.size();
+  position = static_cast<std::size_t>(open - begin);
   tag.name = std::string_view(open + 1, static_cast<std::size_t>(separator - open - 1));
   if (*separator == '>') {
     tag.value = std::string_view(separator + 1, 0);
@@ -92,12 +98,6 @@ ScanResult ScanTag(std::string_view line, std::size_t& position, ScannedTag& tag
                        : std::string_view();
   position = static_cast<std::size_t>(start - begin) + kept;
   return ScanResult::kTag;
-}
-
-bool ScanNextTag(std::string_view line, std::size_t& position, ScannedTag& tag) {
-  if (ScanTag(line, position, tag) == ScanResult::kTag) return true;
-  position = line.size();
-  return false;
 }
 
 }  // namespace quorvel

@@ -1,4 +1,5 @@
-// The forgiving tag scanner: finds the ADIF tags of one line of the log.
+// The forgiving tag rules: the next ADIF tag of one line of the log, or of
+// the part of it that the reader holds (the log scanner drives it).
 #pragma once
 
 #include <cstddef>
@@ -26,10 +27,12 @@ enum class ScanResult {
 // Scans the next tag of line from position on.
 ScanResult ScanTag(std::string_view line, std::size_t& position, ScannedTag& tag);
 
-// The same, with a line known to be whole: false when the line holds no
-// further complete tag (no '<' is left, or the tag after it is not closed on
-// this line), and position is then the line's size.
-bool ScanNextTag(std::string_view line, std::size_t& position, ScannedTag& tag);
+// The two halves of ScanTag, for a scan that may know where a name ends: the
+// first '<' from from on, or nullptr; and the tag at open, whose name ends at
+// separator, the first ':' or '>' after open.
+const char* FindTagOpen(const char* from, const char* end);
+ScanResult ScanTagAt(std::string_view line, const char* open, const char* separator,
+                     std::size_t& position, ScannedTag& tag);
 
 // atoi's reading of a tag's length: blanks, a sign, digits up to the first
 // other character; a missing number reads 0. Saturates instead of overflowing.

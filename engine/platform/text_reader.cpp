@@ -12,27 +12,6 @@ constexpr char kEndOfFile = '\x1a';
 TextReader::TextReader(ByteSource& source, bool translate)
     : source_(source), translate_(translate), buffer_(2 * kBlockSize) {}
 
-bool TextReader::NextLine(std::string_view& line) {
-  for (;;) {
-    const char* data = buffer_.data();
-    const void* lf =
-        scanned_ < end_ ? std::memchr(data + scanned_, '\n', end_ - scanned_) : nullptr;
-    if (lf != nullptr) {
-      const std::size_t stop = static_cast<std::size_t>(static_cast<const char*>(lf) - data) + 1;
-      line = std::string_view(data + begin_, stop - begin_);
-      begin_ = scanned_ = stop;
-      return true;
-    }
-    scanned_ = end_;
-    if (!Fill(kBlockSize)) {
-      if (begin_ == end_) return false;
-      line = std::string_view(buffer_.data() + begin_, end_ - begin_);
-      begin_ = scanned_ = end_;
-      return true;
-    }
-  }
-}
-
 bool TextReader::Refill() {
   // A source that hands out a few bytes at a time (a pipe) is read until the
   // block is full: each refill has the scan look at its unread bytes again.
@@ -48,7 +27,6 @@ bool TextReader::Fill(std::size_t wanted) {
   if (begin_ > 0) {
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
-    scanned_ -= begin_;
     begin_ = 0;
   }
   // Room for the bytes asked for plus the CR held back from the previous
