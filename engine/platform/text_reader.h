@@ -17,9 +17,7 @@ class TextReader {
 
   // For a scan that keeps only what it still needs: the bytes read and not
   // yet consumed, valid until the next Refill.
-  std::string_view Unread() const {
-    return std::string_view(buffer_.data() + begin_, end_ - begin_);
-  }
+  std::string_view Unread() const { return std::string_view(data_ + begin_, end_ - begin_); }
   void Consume(std::size_t size) { begin_ += size; }
   // Reads more bytes after the unread ones, which move; false at the end of
   // the input, when none came. Short of the end it reads a block, or as many
@@ -32,18 +30,21 @@ class TextReader {
   // True once a read from the source failed.
   bool Failed() const { return failed_; }
   // The bytes the reader holds room for: what its memory comes to.
-  std::size_t BufferSize() const { return buffer_.size(); }
+  std::size_t BufferSize() const { return storage_.size(); }
 
  private:
   bool Fill(std::size_t size);  // reads up to size more bytes after end_; false when none came
-  std::size_t Translate(char* data, std::size_t size);
+  std::size_t Translate(char* data, const char* in, std::size_t size);
+  void Reserve(std::size_t size);
 
   ByteSource& source_;
   bool translate_;
   bool ended_ = false;
   bool failed_ = false;
   bool pendingCr_ = false;  // a CR ended the last block; its LF may follow
-  std::vector<char> buffer_;
+  std::vector<char> storage_;
+  char* data_ = nullptr;  // the first page boundary in storage_
+  std::size_t capacity_ = 0;
   std::size_t begin_ = 0;  // start of unread data
   std::size_t end_ = 0;    // end of data
 };
