@@ -68,12 +68,15 @@ int main(int argc, char** argv) {
     char* put = output.data();
     while (at < end) {
       const void* found = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
-      const char* const lf = found != nullptr ? static_cast<const char*>(found) : end;
-      const std::size_t n = static_cast<std::size_t>(lf - at);
-      std::memcpy(put, at, n);
-      put += n;
-      if (lf == end) break;
-      const bool afterCr = n > 0 ? lf[-1] == '\r' : pendingCr;
+      if (found == nullptr) {
+        std::memcpy(put, at, static_cast<std::size_t>(end - at));
+        put += end - at;
+        break;
+      }
+      const char* const lf = static_cast<const char*>(found);
+      const bool afterCr = lf > at ? lf[-1] == '\r' : pendingCr;
+      std::memcpy(put, at, static_cast<std::size_t>(lf - at));
+      put += lf - at;
       if (!afterCr) *put++ = '\r';
       *put++ = '\n';
       at = lf + 1;
