@@ -3,43 +3,35 @@
 
 #include "bench/micro_support.h"
 #include "core/message_log.h"
-#include "engine/convert_log.h"
 #include "engine/field_scanner.h"
+#include "fuzz/memory_conversion.h"
 
 namespace quorvel::bench {
 namespace {
 
-void BM_ScanNextTag(benchmark::State& state) {
+void BM_ScanTag(benchmark::State& state) {
   const auto& lines = SampleLines(kUscqp, 1000);
   std::size_t bytes = 0;
   for (auto _ : state) {
     for (const std::string& line : lines) {
       std::size_t position = 0;
       ScannedTag tag;
-      while (ScanNextTag(line, position, tag)) benchmark::DoNotOptimize(tag);
+      while (ScanTag(line, position, tag) == ScanResult::kTag) benchmark::DoNotOptimize(tag);
       bytes += line.size();
     }
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * lines.size()));
 }
-BENCHMARK(BM_ScanNextTag);
+BENCHMARK(BM_ScanTag);
 
 // Reading, rewriting and writing in memory: the conversion without the disk.
 void BM_ConvertLogInMemory(benchmark::State& state) {
   const RegionId region = static_cast<RegionId>(state.range(0));
   const std::string& log = SampleLog(region, 2000);
   for (auto _ : state) {
-    MemorySource source(log);
-    NullSink sink;
-    MessageLog messages;
-    {
-      TextReader reader(source, true);
-      TextWriter writer(sink, true);
-      ConvertLog(reader, writer, region, 1, std::nullopt, messages);
-      writer.Flush();
-    }
-    benchmark::DoNotOptimize(sink.bytes);
+    const fuzzing::MemoryConversion run = fuzzing::ConvertInMemory(log, region, 1);
+    benchmark::DoNotOptimize(run.output.data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * log.size()));
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * 2000));

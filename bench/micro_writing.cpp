@@ -17,7 +17,7 @@ std::vector<AdifField> RecordFields() {
   const std::string& line = SampleLines(kUscqp, 1).front();
   std::size_t position = 0;
   ScannedTag tag;
-  while (ScanNextTag(line, position, tag)) {
+  while (ScanTag(line, position, tag) == ScanResult::kTag) {
     AdifField& field = fields.emplace_back();
     if (tag.hasValue) {
       field.Set(tag.name, tag.value);

@@ -8,7 +8,9 @@
 # medians of several runs: seconds, MB/s and QSOs/s of the conversion, its
 # ratios to cat and to the copy, microseconds per QSO (flat when the cost is
 # linear) and peak resident memory. Then the memory of a log with many
-# warnings, whose messages are all kept until the listing.
+# warnings, whose messages are all kept until the listing, the memory of
+# the region pass (--region auto) on a log with every record on one line, and
+# the instructions per QSO (callgrind; IR_QSOS sets the log's size).
 #
 #   bench/run-benchmark.sh            builds the release preset first
 #   RUNS=7 SIZES="10000 1000000" REGIONS="TX" LAYOUTS="one-line" bench/run-benchmark.sh
@@ -129,4 +131,36 @@ messages=$(grep -c -e '^WARNING: ' -e '^INFO: ' "$work/listing.txt" || true)
 message_mb=$(awk '/^(WARNING|INFO): / { n += length($0) } END { printf "%.1f", n / 1048576 }' \
   "$work/listing.txt")
 echo "  $messages messages ($message_mb MB of text), peak RSS $(peak_mb "$work/convert.time") MB, ${seconds} s"
+
+# The region pass reads the whole log before the conversion does: its memory
+# too stays that of the longest field, whatever the layout.
+# shellcheck disable=SC2086  # sizes is a list of numbers
+auto_qsos=$(printf '%s\n' $sizes | sort -n | tail -1)
+"$MAKE_LOG" --region PA --qsos "$auto_qsos" --seed 1 --one-line "$log"
+rm -f "$work/out.adi" "$work/listing.txt"
+seconds=$(measure "$work/convert.time" "$work/listing.txt" \
+  "$CONVERT" --region auto "$log" "$work/out.adi")
+echo "Region from the log (--region auto), PA, $auto_qsos QSOs on one line:" \
+  "peak RSS $(peak_mb "$work/convert.time") MB, ${seconds} s"
+
+# Instructions per QSO: the figure that other work on the machine does not
+# disturb at all (callgrind, where valgrind is installed).
+ir_qsos=${IR_QSOS:-100000}
+if command -v valgrind > /dev/null; then
+  for region in $regions; do
+    for layout in $layouts; do
+      layout_option=()
+      [ "$layout" = one-line ] && layout_option=(--one-line)
+      "$MAKE_LOG" --region "$region" --qsos "$ir_qsos" --seed 1 "${layout_option[@]}" "$log"
+      rm -f "$work/out.adi"
+      valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" \
+        "$CONVERT" --region "$region" "$log" "$work/out.adi" > /dev/null 2> "$work/callgrind.txt"
+      ir=$(awk '/Collected :/ { print $NF }' "$work/callgrind.txt")
+      echo "Instructions per QSO, $region, $ir_qsos QSOs, $layout: $((ir / ir_qsos))"
+    done
+  done
+  rm -f "$work/callgrind.out"
+else
+  echo "Instructions per QSO: not measured (no valgrind)"
+fi
 echo "load average at the end: $(cut -d ' ' -f 1-3 /proc/loadavg)"

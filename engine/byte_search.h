@@ -92,4 +92,16 @@ inline const char* FindEither(const char* from, const char* to, char a, char b) 
   return from;
 }
 
+// Whether the size bytes at a and b are the same: a short name in one or two
+// overlapping words.
+inline bool SameBytes(const char* a, const char* b, std::size_t size) {
+  if (size >= 8) {
+    for (std::size_t i = 0; i + 8 < size; i += 8) {
+      if (Word(a + i) != Word(b + i)) return false;
+    }
+    return Word(a + size - 8) == Word(b + size - 8);
+  }
+  return std::memcmp(a, b, size) == 0;
+}
+
 }  // namespace quorvel::byte_search

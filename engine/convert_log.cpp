@@ -1,16 +1,13 @@
 #include "engine/convert_log.h"
 
-#include <cstring>
 #include <ctime>
 #include <string>
-#include <vector>
 
 #include "core/qso_record.h"
 #include "engine/ascii.h"
-#include "engine/byte_search.h"
 #include "engine/field_rewriting.h"
-#include "engine/field_scanner.h"
 #include "engine/local_time_cache.h"
+#include "engine/log_scanner.h"
 #include "engine/qso_time.h"
 #include "engine/record_output.h"
 
@@ -18,140 +15,30 @@ namespace quorvel {
 
 namespace {
 
-// Every tag of the log is asked: the R of either spelling is looked for
-// first, eight bytes at a time.
-bool IsEndOfRecord(std::string_view name) {
-  const char* const begin = name.data();
-  const char* const end = begin + name.size();
-  for (const char* r = begin + 2; r < end; ++r) {
-    r = byte_search::FindEither(r, end, 'r', 'R');
-    if (r == end) return false;
-    if ((*r == 'r' && r[-1] == 'o' && r[-2] == 'e') ||
-        (*r == 'R' && r[-1] == 'O' && r[-2] == 'E')) {
-      return true;
-    }
-  }
-  return false;
-}
-
-bool HoldsEndOfHeader(std::string_view text) {
-  return text.find("<eoh>") != std::string_view::npos ||
-         text.find("<EOH>") != std::string_view::npos;
-}
-
-// Copies the header lines unchanged; the one with the end-of-header tag is
-// copied whole, anything after the tag included. Streams, so that a header
-// line of any length costs no memory. False when no line held the tag.
-bool CopyHeader(TextReader& input, TextWriter& output, bool& sawInput) {
-  std::string tail;  // the last bytes of the line so far, for a tag cut by a refill
-  bool found = false;
-  for (;;) {
-    const std::string_view unread = input.Unread();
-    if (unread.empty()) {
-      // A last line without a line feed may hold the tag too.
-      if (!input.Refill()) return found;
-      continue;
-    }
-    sawInput = true;
-    const void* lf = std::memchr(unread.data(), '\n', unread.size());
-    const std::size_t size =
-        lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - unread.data()) + 1
-                      : unread.size();
-    const std::string_view piece = unread.substr(0, size);
-    if (!found) {
-      tail.append(piece.substr(0, 4));
-      found = HoldsEndOfHeader(tail) || HoldsEndOfHeader(piece);
-      if (piece.size() >= 4) {
-        tail.assign(piece.substr(piece.size() - 4));
-      } else if (tail.size() > 4) {
-        tail.erase(0, tail.size() - 4);
-      }
-    }
-    output.Put(piece);
-    input.Consume(size);
-    if (lf != nullptr) {
-      if (found) return true;
-      tail.clear();
-    }
-  }
-}
-
 // What the driver and the rewriting make of a tag's name.
 struct NameFacts {
   bool date = false;
   bool time = false;
-  bool endOfRecord = false;
   std::uint8_t kind = 0;  // FieldNameKind
 };
 
-NameFacts ReadName(std::string_view name) {
-  NameFacts facts;
-  facts.date = EqualsIgnoringCase(name, "QSO_DATE");
-  facts.time = EqualsIgnoringCase(name, "TIME_ON");
-  facts.endOfRecord = IsEndOfRecord(name);
-  facts.kind = ClassifyFieldName(name);
-  return facts;
-}
-
-bool SameBytes(const char* a, const char* b, std::size_t size) {
-  using byte_search::Word;
-  if (size >= 8) {
-    for (std::size_t i = 0; i + 8 < size; i += 8) {
-      if (Word(a + i) != Word(b + i)) return false;
-    }
-    return Word(a + size - 8) == Word(b + size - 8);
-  }
-  return std::memcmp(a, b, size) == 0;
-}
-
-// Loggers write the same names in the same order in every record: the facts
-// about the n-th name of the record before are mostly those of the n-th name
-// of this one.
-class NameMemory {
- public:
-  NameFacts Read(std::string_view name) {
-    const std::size_t n = next_++;
-    if (n < names_.size()) {
-      const Known& known = names_[n];
-      if (known.size == name.size() && SameBytes(known.bytes, name.data(), name.size())) {
-        return known.facts;
-      }
-    }
-    const NameFacts facts = ReadName(name);
-    if (name.size() <= kLongest && n < kNames) {
-      if (n >= names_.size()) names_.resize(n + 1);
-      Known& known = names_[n];
-      std::memcpy(known.bytes, name.data(), name.size());
-      known.size = name.size();
-      known.facts = facts;
-    }
-    return facts;
-  }
-  void NextRecord() { next_ = 0; }
-
- private:
-  static constexpr std::size_t kLongest = 32;
-  static constexpr std::size_t kNames = 256;
-  struct Known {
-    char bytes[kLongest];
-    std::size_t size = kLongest + 1;
-    NameFacts facts;
-  };
-  std::vector<Known> names_;
-  std::size_t next_ = 0;
-};
-
+// The log scanner's consumer that converts: the header goes out unchanged,
+// the tags gather into records, and each complete record is rewritten and
+// written. Fields view the reader's block; only a record still open when the
+// block moves on is copied.
 class Driver {
  public:
   Driver(TextWriter& output, RegionId region, int addMobile, MessageLog& log)
       : output_(output), region_(region), addMobile_(addMobile), log_(log) {}
 
-  void ScanRecords(TextReader& input);
-  void Finish(bool sawInput, bool headerDone, std::optional<std::string_view> outputName);
+  void Header(std::string_view bytes) { output_.Put(bytes); }
+  NameFacts ReadName(std::string_view name) const;
+  void Tag(const ScannedTag& tag, const NameFacts& facts, bool endsRecord);
+  void BlockMoving() { record_.Detach(); }
+
+  void Finish(const LogScan& scan, std::optional<std::string_view> outputName);
 
  private:
-  bool ScanPiece(std::string_view piece, bool whole, std::size_t& position);
-  void Take(const ScannedTag& tag);
   void CompleteRecord();
 
   TextWriter& output_;
@@ -159,7 +46,6 @@ class Driver {
   int addMobile_;
   MessageLog& log_;
   QsoRecord record_;
-  NameMemory names_;
   std::tm time_ = InitialQsoTime();
   bool recordOpen_ = false;
   long long converted_ = 0;
@@ -168,60 +54,16 @@ class Driver {
   LocalTimeCache clock_;
 };
 
-// The records are scanned in the reader's blocks; fields view the block, and
-// only a record still open when the block moves on is copied.
-void Driver::ScanRecords(TextReader& input) {
-  std::size_t searched = 0;  // unread bytes known to hold no line feed
-  for (;;) {
-    const std::string_view unread = input.Unread();
-    const void* lf = searched < unread.size()
-                         ? std::memchr(unread.data() + searched, '\n', unread.size() - searched)
-                         : nullptr;
-    // A piece is a line, or the part of one that the block holds so far.
-    const std::size_t size =
-        lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - unread.data()) + 1
-                      : unread.size();
-    const bool whole = lf != nullptr || input.Ended();
-    std::size_t position = 0;
-    if (size > 0 && ScanPiece(unread.substr(0, size), whole, position)) {
-      input.Consume(size);
-      searched = 0;
-      continue;
-    }
-    // The tag at position, or the line's end, comes with more input.
-    input.Consume(position);
-    searched = size - position;
-    record_.Detach();
-    if (!input.Refill()) {
-      if (size > position) ScanPiece(input.Unread(), true, position = 0);
-      return;
-    }
-  }
+NameFacts Driver::ReadName(std::string_view name) const {
+  NameFacts facts;
+  facts.date = EqualsIgnoringCase(name, "QSO_DATE");
+  facts.time = EqualsIgnoringCase(name, "TIME_ON");
+  facts.kind = ClassifyFieldName(name);
+  return facts;
 }
 
-// Scans the tags of piece; true when it is done with them. A piece that is
-// not a whole line may end in a tag or a value that goes on: false then, with
-// position at that tag.
-bool Driver::ScanPiece(std::string_view piece, bool whole, std::size_t& position) {
-  ScannedTag tag;
-  for (;;) {
-    const std::size_t start = position;
-    const ScanResult result = ScanTag(piece, position, tag);
-    if (result == ScanResult::kNone) return true;
-    if (result == ScanResult::kOpen) return whole;
-    if (!whole && tag.hasValue &&
-        tag.value.data() + tag.value.size() == piece.data() + piece.size() &&
-        static_cast<long long>(tag.value.size()) < tag.declaredLength) {
-      position = start;
-      return false;
-    }
-    Take(tag);
-  }
-}
-
-void Driver::Take(const ScannedTag& tag) {
+void Driver::Tag(const ScannedTag& tag, const NameFacts& facts, bool endsRecord) {
   recordOpen_ = true;
-  const NameFacts facts = names_.Read(tag.name);
   if (facts.date) {
     ReadQsoDate(tag.value, time_);
     return;
@@ -235,7 +77,7 @@ void Driver::Take(const ScannedTag& tag) {
   record_.Append().SetViews(tag.name, tag.value, tag.hasValue, tag.text, facts.kind);
   // Scanning goes on after the end-of-record tag: a second record on the
   // same line is a QSO too.
-  if (facts.endOfRecord) CompleteRecord();
+  if (endsRecord) CompleteRecord();
 }
 
 void Driver::CompleteRecord() {
@@ -243,12 +85,11 @@ void Driver::CompleteRecord() {
   converted_ += ProcessRecord(output_, region_, addMobile_, record_, writtenQsos_, countyLines_,
                               log_, clock_);
   record_.Clear();
-  names_.NextRecord();
   recordOpen_ = false;
 }
 
-void Driver::Finish(bool sawInput, bool headerDone, std::optional<std::string_view> outputName) {
-  if (sawInput && !headerDone) {
+void Driver::Finish(const LogScan& scan, std::optional<std::string_view> outputName) {
+  if (scan.sawInput && !scan.headerDone) {
     AddMessage(kWarningList, log_, "WARNING: No end-of-header tag found; no record was converted.");
   }
   if (recordOpen_) {
@@ -270,10 +111,8 @@ void Driver::Finish(bool sawInput, bool headerDone, std::optional<std::string_vi
 void ConvertLog(TextReader& input, TextWriter& output, RegionId region, int addMobile,
                 std::optional<std::string_view> outputName, MessageLog& log) {
   Driver driver(output, region, addMobile, log);
-  bool sawInput = false;
-  const bool headerDone = CopyHeader(input, output, sawInput);
-  if (headerDone) driver.ScanRecords(input);
-  driver.Finish(sawInput, headerDone, outputName);
+  const LogScan scan = ScanLog(input, driver);
+  driver.Finish(scan, outputName);
 }
 
 }  // namespace quorvel

@@ -5,21 +5,11 @@
 
 #include "engine/ascii.h"
 #include "engine/contest_regions.h"
-#include "engine/field_scanner.h"
+#include "engine/log_scanner.h"
 
 namespace quorvel {
 
 namespace {
-
-// The driver's rules for the two tags that shape a log.
-bool HoldsEndOfHeader(std::string_view line) {
-  return line.find("<eoh>") != std::string_view::npos ||
-         line.find("<EOH>") != std::string_view::npos;
-}
-
-bool EndsRecord(std::string_view name) {
-  return name.find("eor") != std::string_view::npos || name.find("EOR") != std::string_view::npos;
-}
 
 // A value that runs to its line's end keeps the line feed.
 std::string_view Trimmed(std::string_view value) {
@@ -70,6 +60,30 @@ class RegionTally {
   bool several_ = false;
 };
 
+// The log scanner's consumer that counts the records of each CONTEST_ID.
+class RegionReader {
+ public:
+  void Header(std::string_view) {}
+  bool ReadName(std::string_view name) const { return EqualsIgnoringCase(name, "CONTEST_ID"); }
+  void Tag(const ScannedTag& tag, bool contestId, bool endsRecord) {
+    if (contestId && tag.hasValue) {
+      const std::string_view value = Trimmed(tag.value);
+      named_ = !value.empty();
+      contest_.assign(value);
+    } else if (endsRecord) {
+      if (named_) tally_.Count(contest_);
+      named_ = false;
+    }
+  }
+  void BlockMoving() {}
+  LogRegion Finish() { return tally_.Finish(); }
+
+ private:
+  RegionTally tally_;
+  std::string contest_;  // the current record's value, until its end-of-record tag
+  bool named_ = false;
+};
+
 std::string Records(std::size_t count) {
   return std::to_string(count) + (count == 1 ? " record" : " records");
 }
@@ -77,30 +91,9 @@ std::string Records(std::size_t count) {
 }  // namespace
 
 LogRegion ReadRegionFromLog(TextReader& reader) {
-  RegionTally tally;
-  bool headerDone = false;
-  std::string contest;  // the current record's value, until its end-of-record tag
-  bool named = false;
-  std::string_view line;
-  while (reader.NextLine(line)) {
-    if (!headerDone) {
-      headerDone = HoldsEndOfHeader(line);
-      continue;
-    }
-    std::size_t position = 0;
-    ScannedTag tag;
-    while (ScanNextTag(line, position, tag)) {
-      if (tag.hasValue && EqualsIgnoringCase(tag.name, "CONTEST_ID")) {
-        const std::string_view value = Trimmed(tag.value);
-        named = !value.empty();
-        contest.assign(value);
-      } else if (EndsRecord(tag.name)) {
-        if (named) tally.Count(contest);
-        named = false;
-      }
-    }
-  }
-  return tally.Finish();
+  RegionReader consumer;
+  ScanLog(reader, consumer);
+  return consumer.Finish();
 }
 
 std::string DescribeLogRegion(const LogRegion& found) {

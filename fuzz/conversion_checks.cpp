@@ -1,38 +1,14 @@
 #include "fuzz/conversion_checks.h"
 
 #include <algorithm>
-#include <cstring>
-#include <ctime>
 
-#include "engine/convert_log.h"
-#include "engine/field_scanner.h"
+#include "engine/log_scanner.h"
 #include "engine/platform/byte_stream.h"
 #include "engine/platform/text_reader.h"
-#include "engine/platform/text_writer.h"
 
 namespace quorvel::fuzzing {
 
 namespace {
-
-// Hands out at most chunk bytes per read.
-class ChunkedSource final : public ByteSource {
- public:
-  ChunkedSource(std::string_view bytes, std::size_t chunk) : bytes_(bytes), chunk_(chunk) {}
-  std::ptrdiff_t Read(char* buffer, std::size_t size) override {
-    const std::size_t n = std::min({size, chunk_, bytes_.size()});
-    if (n > 0) std::memcpy(buffer, bytes_.data(), n);
-    bytes_.remove_prefix(n);
-    return static_cast<std::ptrdiff_t>(n);
-  }
-
- private:
-  std::string_view bytes_;
-  std::size_t chunk_;
-};
-
-bool Contains(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
-}
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
@@ -58,6 +34,15 @@ bool TakeNumber(std::string_view& text, long long& number) {
   if (negative) number = -number;
   return true;
 }
+
+// Counts the records of converted output as the program's scanner finds them.
+struct OutputRecords {
+  void Header(std::string_view) {}
+  bool ReadName(std::string_view) const { return false; }
+  void Tag(const ScannedTag&, bool, bool endsRecord) { records += endsRecord; }
+  void BlockMoving() {}
+  long long records = 0;
+};
 
 struct Summary {
   long long converted = 0;
@@ -164,44 +149,11 @@ double TimeAllowed(std::size_t bytes) {
   return std::max(1.0, static_cast<double>(bytes) / 100'000.0);
 }
 
-MemoryConversion ConvertInMemory(std::string_view log, RegionId region, int addMobile,
-                                 std::size_t chunk) {
-  MemoryConversion result;
-  const std::clock_t start = std::clock();
-  MemorySource whole(log);
-  ChunkedSource pieces(log, chunk);
-  MemorySink sink;
-  {
-    TextReader reader(chunk == 0 ? static_cast<ByteSource&>(whole) : pieces, true);
-    TextWriter writer(sink, true);
-    ConvertLog(reader, writer, region, addMobile, kOutputName, result.log);
-    writer.Flush();
-  }
-  result.output = sink.bytes();
-  result.seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
-  return result;
-}
-
 long long CountOutputRecords(std::string_view output) {
-  // The output's only line ends are CR LF, so its lines split without the
-  // text reader and its large buffer.
-  bool headerDone = false;
-  long long records = 0;
-  while (!output.empty()) {
-    const std::size_t lf = output.find('\n');
-    const std::string_view line = output.substr(0, lf == std::string_view::npos ? lf : lf + 1);
-    output.remove_prefix(line.size());
-    if (!headerDone) {
-      headerDone = Contains(line, "<eoh>") || Contains(line, "<EOH>");
-      continue;
-    }
-    std::size_t position = 0;
-    ScannedTag tag;
-    while (ScanNextTag(line, position, tag)) {
-      records += Contains(tag.name, "eor") || Contains(tag.name, "EOR");
-    }
-  }
-  return records;
+  OutputRecords counter;
+  MemorySource source(output);
+  TextReader reader(source, false);
+  return ScanLog(reader, counter).headerDone ? counter.records : 0;
 }
 
 CheckedConversion CheckConversion(std::string_view log, RegionId region, int addMobile,

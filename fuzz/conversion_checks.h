@@ -8,27 +8,13 @@
 
 #include "core/message_log.h"
 #include "counties/region_catalogue.h"
+#include "fuzz/memory_conversion.h"
 
 namespace quorvel::fuzzing {
-
-// The name the closing message gives the output in every checked run.
-inline constexpr std::string_view kOutputName = "out.adi";
-
-struct MemoryConversion {
-  std::string output;
-  MessageLog log;
-  double seconds = 0;  // processor time the conversion took
-};
 
 // The time a conversion of bytes may take at most: 1 s per 100 kB, and 1 s
 // for anything smaller. Processor time, so that a busy machine does not count.
 double TimeAllowed(std::size_t bytes);
-
-// ConvertLog over log in memory, with the text-mode rules on both sides. A
-// chunk other than 0 has the input handed over at most that many bytes at a
-// time, so that line ends and 0x1A fall across the reader's refills.
-MemoryConversion ConvertInMemory(std::string_view log, RegionId region, int addMobile,
-                                 std::size_t chunk = 0);
 
 // Records of converted output as the program's tag scanner finds them: the
 // header is skipped up to its end tag, then every tag whose name holds "eor"

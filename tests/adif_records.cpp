@@ -1,6 +1,8 @@
 #include "tests/adif_records.h"
 
-#include "engine/field_scanner.h"
+#include <utility>
+
+#include "engine/log_scanner.h"
 #include "engine/platform/byte_stream.h"
 #include "engine/platform/text_reader.h"
 
@@ -8,9 +10,22 @@ namespace quorvel::testing {
 
 namespace {
 
-bool Contains(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
-}
+// The log scanner's consumer that keeps every tag as a field.
+struct RecordReader {
+  void Header(std::string_view) {}
+  bool ReadName(std::string_view) const { return false; }
+  void Tag(const ScannedTag& tag, bool, bool endsRecord) {
+    current.fields.push_back({std::string(tag.name), std::string(tag.value), tag.hasValue});
+    if (endsRecord) {
+      log.records.push_back(std::move(current));
+      current = ReadRecord();
+    }
+  }
+  void BlockMoving() {}
+
+  ReadLog log;
+  ReadRecord current;
+};
 
 }  // namespace
 
@@ -23,28 +38,12 @@ std::vector<std::string> ReadRecord::ValuesOf(std::string_view name) const {
 }
 
 ReadLog ReadOutput(std::string_view bytes) {
-  ReadLog log;
+  RecordReader records;
   MemorySource source(bytes);
   TextReader reader(source, true);
-  ReadRecord current;
-  std::string_view line;
-  while (reader.NextLine(line)) {
-    if (!log.headerFound) {
-      log.headerFound = Contains(line, "<eoh>") || Contains(line, "<EOH>");
-      continue;
-    }
-    std::size_t position = 0;
-    ScannedTag tag;
-    while (ScanNextTag(line, position, tag)) {
-      current.fields.push_back({std::string(tag.name), std::string(tag.value), tag.hasValue});
-      if (Contains(tag.name, "eor") || Contains(tag.name, "EOR")) {
-        log.records.push_back(std::move(current));
-        current = ReadRecord();
-      }
-    }
-  }
-  log.openRecord = !current.fields.empty();
-  return log;
+  records.log.headerFound = ScanLog(reader, records).headerDone;
+  records.log.openRecord = !records.current.fields.empty();
+  return std::move(records.log);
 }
 
 }  // namespace quorvel::testing

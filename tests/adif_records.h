@@ -1,5 +1,5 @@
-// Converted output read back with the program's own text reader and tag
-// scanner, record by record, for tests that look inside the records.
+// Converted output read back with the program's own log scanner, record by
+// record, for tests that look inside the records.
 #pragma once
 
 #include <string>

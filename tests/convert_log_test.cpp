@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "engine/platform/byte_stream.h"
+#include "tests/adif_records.h"
 #include "tests/test_support.h"
 
 namespace quorvel {
 namespace {
 
+using testing::Converted;
 using testing::ConvertText;
 using testing::WithoutCr;
 using Lines = std::vector<std::string>;
@@ -116,6 +118,54 @@ TEST(ConvertLog, ValuesStayOnTheirLineAndAreCutAtTheNextTag) {
                 "\n<EOR>\n\n");
 }
 
+// Names are recognised from the record before where they repeat it, and read
+// afresh where they differ from it, even in the separator or past the first
+// eight bytes.
+TEST(ConvertLog, NamesThatDifferFromTheRecordBeforeAreReadAfresh) {
+  const std::pair<const char*, const char*> records[] = {
+      {"<CALL:4>W1AW <QTH:3>CEN <EOR>", "PA,Centre"},
+      {"<CALL:4>W1AW <QTHX:3>CEN <EOR>", ""},
+      {"<CALL:4>W1AW <QTH>CEN <EOR>", ""},
+      {"<CALL:4>W1AW <APP_N1MM_EXCHANGE1:3>BED <EOR>", "PA,Bedford"},
+      {"<CALL:4>W1AW <APP_N1MM_EXCHANGE2:3>BED <EOR>", ""},
+      {"<CALL:4>W1AW <APP_N1MM_EXCHANGE1:3>CEN <EOR>", "PA,Centre"},
+      {"<CALL:4>W1AW <APP_N1MM_EXCHANGE1:3>BED <EOR>", "PA,Bedford"},
+      {"<CALL:4>W1AW <EOR> <QTH:3>CEN <EOR>", ""},
+  };
+  std::string log = kHeader;
+  for (const auto& record : records) log += std::string(record.first) + "\n";
+  const testing::ReadLog read = testing::ReadOutput(ConvertText(log).output);
+  ASSERT_EQ(read.records.size(), 9u);
+  for (std::size_t i = 0; i < 8; ++i) {
+    const std::vector<std::string> counties = read.records[i].ValuesOf("CNTY");
+    EXPECT_EQ(counties.empty() ? "" : counties[0], records[i].second) << records[i].first;
+  }
+  EXPECT_EQ(read.records[8].ValuesOf("CNTY"), (Lines{"PA,Centre"}));
+}
+
+// A field is written with its length as the writer spells it, however its
+// tag spelt it: leading zeros, a sign, blanks and a data type all go.
+TEST(ConvertLog, DeclaredLengthsAreWrittenPlain) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"<CALL:04>W1AW", "<CALL:4>W1AW"},
+      {"<CALL:004>W1AW", "<CALL:4>W1AW"},
+      {"<NOTES:0>", "<NOTES:0>"},
+      {"<NOTES:00>", "<NOTES:0>"},
+      {"<CALL:4:S>W1AW", "<CALL:4>W1AW"},
+      {"<CALL: 4>W1AW", "<CALL:4>W1AW"},
+      {"<CALL:+4>W1AW", "<CALL:4>W1AW"},
+      {"<CALL:4>W1AW", "<CALL:4>W1AW"},
+      {"<NOTES:010>0123456789", "<NOTES:10>0123456789"},
+  };
+  for (const auto& [field, written] : cases) {
+    const auto r = ConvertText(Record(std::string(field) + " <EOR>\n"));
+    EXPECT_EQ(
+        WithoutCr(r.output),
+        std::string(kHeader) + "<QSO_DATE:8>19700101 <TIME_ON:6>000000 " + written + " <EOR>\n\n")
+        << field;
+  }
+}
+
 TEST(ConvertLog, LongLinesAreReadWholeAndLongValuesWrittenWhole) {
   const std::string name(600, 'n');
   const std::string value(700, 'v');
@@ -171,27 +221,13 @@ TEST(ConvertLog, OneLineOfRecordsConvertsAsLinesDoWithinFlatMemory) {
     lines += record + "\r\n";
     oneLine += record;
   }
-  const auto convert = [](const std::string& log, std::size_t& bufferSize) {
-    MemorySource source(log);
-    MemorySink sink;
-    MessageLog messages;
-    TextReader reader(source, true);
-    {
-      TextWriter writer(sink, true);
-      ConvertLog(reader, writer, kPennsylvania, 1, std::nullopt, messages);
-    }
-    bufferSize = reader.BufferSize();
-    return std::make_pair(sink.bytes(), ListMessages(messages));
-  };
-  std::size_t linesBuffer = 0;
-  std::size_t oneLineBuffer = 0;
-  const auto fromLines = convert(lines, linesBuffer);
-  const auto fromOneLine = convert(oneLine, oneLineBuffer);
-  EXPECT_EQ(fromOneLine.first, fromLines.first);
-  EXPECT_EQ(fromOneLine.second, fromLines.second);
-  EXPECT_EQ(fromOneLine.second[fromOneLine.second.size() - 2], "Wrote 120000 QSOs");
-  EXPECT_GT(oneLine.size(), 3 * oneLineBuffer);
-  EXPECT_EQ(oneLineBuffer, linesBuffer);
+  const Converted fromLines = ConvertText(lines, kPennsylvania, 1, std::nullopt);
+  const Converted fromOneLine = ConvertText(oneLine, kPennsylvania, 1, std::nullopt);
+  EXPECT_EQ(fromOneLine.output, fromLines.output);
+  EXPECT_EQ(fromOneLine.listing, fromLines.listing);
+  EXPECT_EQ(fromOneLine.listing[fromOneLine.listing.size() - 2], "Wrote 120000 QSOs");
+  EXPECT_GT(oneLine.size(), 3 * fromOneLine.readerBytes);
+  EXPECT_EQ(fromOneLine.readerBytes, fromLines.readerBytes);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ std::vector<Tag> Scan(std::string_view line) {
   std::vector<Tag> tags;
   std::size_t position = 0;
   ScannedTag tag;
-  while (ScanNextTag(line, position, tag)) {
+  while (ScanTag(line, position, tag) == ScanResult::kTag) {
     tags.push_back(
         {std::string(tag.name), std::string(tag.value), tag.hasValue, tag.declaredLength});
   }

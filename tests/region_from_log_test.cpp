@@ -4,6 +4,7 @@
 
 #include "engine/contest_regions.h"
 #include "engine/platform/byte_stream.h"
+#include "tests/test_support.h"
 
 namespace quorvel {
 namespace {
@@ -37,10 +38,12 @@ TEST(ContestRegions, MapsTheLoggersNamesAndNothingElse) {
   for (const Case& c : cases) EXPECT_EQ(RegionForContestId(c.contestId), c.region) << c.contestId;
 }
 
-LogRegion Read(std::string_view log) {
+LogRegion Read(std::string_view log, std::size_t* readerBytes = nullptr) {
   MemorySource source(log);
   TextReader reader(source, true);
-  return ReadRegionFromLog(reader);
+  LogRegion found = ReadRegionFromLog(reader);
+  if (readerBytes != nullptr) *readerBytes = reader.BufferSize();
+  return found;
 }
 
 TEST(RegionFromLog, ContestsOfOneRegionAgree) {
@@ -67,6 +70,44 @@ TEST(RegionFromLog, ListsAFewValuesAndCountsTheRest) {
   EXPECT_EQ(DescribeLogRegion(found),
             "CONTEST_ID values C100 (143 records), C101 (143 records), C102 (143 records), C103 "
             "(143 records), C104 (143 records) and 285 records with other values");
+}
+
+// The region pass and the conversion read a log's shape alike: the end tags
+// in either exact letter case, never in mixed case.
+TEST(RegionFromLog, FindsTheEndTagsAsTheConversionDoes) {
+  struct Case {
+    const char* eoh;
+    const char* eor;
+    bool counted;
+  };
+  const Case cases[] = {
+      {"<eoh>", "<eor>", true},  {"<EOH>", "<EOR>", true},  {"<eoh>", "<APP_X_eor>", true},
+      {"<EoH>", "<EOR>", false}, {"<EOH>", "<EoR>", false},
+  };
+  for (const Case& c : cases) {
+    const std::string log =
+        std::string("Log ") + c.eoh + "\n<CONTEST_ID:12>PA-QSO-PARTY <QTH:3>CEN " + c.eor + "\n";
+    const std::string label = std::string(c.eoh) + c.eor;
+    EXPECT_EQ(Read(log).region, c.counted ? kPennsylvania : kNoRegion) << label;
+    EXPECT_EQ(testing::ConvertText(log).listing[0], c.counted
+                                                        ? "Converted 1 Pennsylvania counties."
+                                                        : "Converted 0 Pennsylvania counties.")
+        << label;
+  }
+}
+
+// A log with every record on one line is read for its region in the memory of
+// a few blocks, as the conversion reads it.
+TEST(RegionFromLog, ReadsAOneLineLogWithinFlatMemory) {
+  std::string log = "<EOH>\n";
+  const std::string record = "<CALL:5>W1ABC <CONTEST_ID:12>PA-QSO-PARTY <QTH:3>CEN <EOR>";
+  for (int i = 0; i < 200000; ++i) log += record;
+  std::size_t readerBytes = 0;
+  const LogRegion found = Read(log, &readerBytes);
+  EXPECT_EQ(found.region, kPennsylvania);
+  ASSERT_EQ(found.contests.size(), 1u);
+  EXPECT_EQ(found.contests[0].records, 200000u);
+  EXPECT_GT(log.size(), 3 * readerBytes);
 }
 
 }  // namespace

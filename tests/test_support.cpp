@@ -5,28 +5,7 @@
 #include <random>
 #include <sstream>
 
-#include "engine/convert_log.h"
-#include "engine/platform/byte_stream.h"
-#include "engine/platform/text_reader.h"
-#include "engine/platform/text_writer.h"
-
 namespace quorvel::testing {
-
-Converted ConvertText(std::string_view input, RegionId region, int addMobile,
-                      std::optional<std::string_view> outputName) {
-  Converted result;
-  MemorySource source(input);
-  MemorySink sink;
-  {
-    TextReader reader(source, true);
-    TextWriter writer(sink, true);
-    ConvertLog(reader, writer, region, addMobile, outputName, result.log);
-    writer.Flush();
-  }
-  result.output = sink.bytes();
-  result.listing = ListMessages(result.log);
-  return result;
-}
 
 std::string WithoutCr(std::string_view text) {
   std::string out;

@@ -7,18 +7,18 @@
 
 #include "core/message_log.h"
 #include "counties/region_catalogue.h"
+#include "fuzz/memory_conversion.h"
 
 namespace quorvel::testing {
 
-struct Converted {
-  std::string output;  // the bytes written, CR LF line ends included
-  std::vector<std::string> listing;
-  MessageLog log;
-};
+using Converted = fuzzing::MemoryConversion;
 
-// Runs the driver over input bytes in memory with the text-mode rules applied.
-Converted ConvertText(std::string_view input, RegionId region = kPennsylvania, int addMobile = 1,
-                      std::optional<std::string_view> outputName = "out.adi");
+// The in-memory conversion with the defaults of most tests.
+inline Converted ConvertText(std::string_view input, RegionId region = kPennsylvania,
+                             int addMobile = 1,
+                             std::optional<std::string_view> outputName = "out.adi") {
+  return fuzzing::ConvertInMemory(input, region, addMobile, 0, outputName);
+}
 
 // The text with every CR LF turned into LF, for readable expectations.
 std::string WithoutCr(std::string_view text);

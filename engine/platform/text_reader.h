@@ -1,5 +1,5 @@
-// Reads a stream line by line in the text mode of Windows: a CR LF pair reads
-// as one LF, a lone CR stays, and a byte 0x1A ends the input.
+// Reads a stream block by block in the text mode of Windows: a CR LF pair
+// reads as one LF, a lone CR stays, and a byte 0x1A ends the input.
 #pragma once
 
 #include <string_view>
@@ -15,19 +15,10 @@ class TextReader {
   // runtime already did (Windows text-mode files).
   TextReader(ByteSource& source, bool translate);
 
-  // The next line with its LF, or the last bytes before the end without one.
-  // The view stays valid until the next call. False at the end of the input.
-  bool NextLine(std::string_view& line);
-
-  // Block by block, for a scan that keeps only what it still needs: the
-  // bytes read and not yet consumed, valid until the next Refill.
-  std::string_view Unread() const {
-    return std::string_view(buffer_.data() + begin_, end_ - begin_);
-  }
-  void Consume(std::size_t size) {
-    begin_ += size;
-    if (scanned_ < begin_) scanned_ = begin_;
-  }
+  // For a scan that keeps only what it still needs: the bytes read and not
+  // yet consumed, valid until the next Refill.
+  std::string_view Unread() const { return std::string_view(data_ + begin_, end_ - begin_); }
+  void Consume(std::size_t size) { begin_ += size; }
   // Reads more bytes after the unread ones, which move; false at the end of
   // the input, when none came. Short of the end it reads a block, or as many
   // bytes as are unread if that is more, so that a text longer than a block
@@ -39,21 +30,23 @@ class TextReader {
   // True once a read from the source failed.
   bool Failed() const { return failed_; }
   // The bytes the reader holds room for: what its memory comes to.
-  std::size_t BufferSize() const { return buffer_.size(); }
+  std::size_t BufferSize() const { return storage_.size(); }
 
  private:
   bool Fill(std::size_t size);  // reads up to size more bytes after end_; false when none came
-  std::size_t Translate(char* data, std::size_t size);
+  std::size_t Translate(char* data, const char* in, std::size_t size);
+  void Reserve(std::size_t size);
 
   ByteSource& source_;
   bool translate_;
   bool ended_ = false;
   bool failed_ = false;
   bool pendingCr_ = false;  // a CR ended the last block; its LF may follow
-  std::vector<char> buffer_;
-  std::size_t begin_ = 0;    // start of unread data
-  std::size_t end_ = 0;      // end of data
-  std::size_t scanned_ = 0;  // data before this holds no LF
+  std::vector<char> storage_;
+  char* data_ = nullptr;  // the first page boundary in storage_
+  std::size_t capacity_ = 0;
+  std::size_t begin_ = 0;  // start of unread data
+  std::size_t end_ = 0;    // end of data
 };
 
 }  // namespace quorvel
