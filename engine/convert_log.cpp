@@ -8,6 +8,7 @@
 #include "core/qso_record.h"
 #include "engine/ascii.h"
 #include "engine/byte_search.h"
+#include "engine/county_report.h"
 #include "engine/field_rewriting.h"
 #include "engine/field_scanner.h"
 #include "engine/local_time_cache.h"
@@ -143,8 +144,8 @@ class NameMemory {
 
 class Driver {
  public:
-  Driver(TextWriter& output, RegionId region, int addMobile, MessageLog& log)
-      : output_(output), region_(region), addMobile_(addMobile), log_(log) {}
+  Driver(TextWriter& output, RegionId region, int addMobile, MessageLog& log, CountyReport* report)
+      : output_(output), region_(region), addMobile_(addMobile), log_(log), report_(report) {}
 
   void ScanRecords(TextReader& input);
   void Finish(bool sawInput, bool headerDone, std::optional<std::string_view> outputName);
@@ -158,6 +159,7 @@ class Driver {
   RegionId region_;
   int addMobile_;
   MessageLog& log_;
+  CountyReport* report_;
   QsoRecord record_;
   NameMemory names_;
   std::tm time_ = InitialQsoTime();
@@ -241,7 +243,8 @@ void Driver::Take(const ScannedTag& tag) {
 void Driver::CompleteRecord() {
   record_.startTime = MakeStartTime(time_, clock_);
   converted_ += ProcessRecord(output_, region_, addMobile_, record_, writtenQsos_, countyLines_,
-                              log_, clock_);
+                              log_, clock_, report_);
+  if (report_ != nullptr) report_->CountRecordRead();
   record_.Clear();
   names_.NextRecord();
   recordOpen_ = false;
@@ -255,6 +258,7 @@ void Driver::Finish(bool sawInput, bool headerDone, std::optional<std::string_vi
     AddMessage(kWarningList, log_,
                "WARNING: Last record has no end-of-record tag and was not written.");
   }
+  if (report_ != nullptr) report_->AddWritten(writtenQsos_, countyLines_);
   std::string converted = countyLines_ != 0 ? "\nConverted " : "Converted ";
   converted.append(std::to_string(converted_)).append(" ");
   converted.append(RegionName(region_)).append(" counties.");
@@ -268,8 +272,8 @@ void Driver::Finish(bool sawInput, bool headerDone, std::optional<std::string_vi
 }  // namespace
 
 void ConvertLog(TextReader& input, TextWriter& output, RegionId region, int addMobile,
-                std::optional<std::string_view> outputName, MessageLog& log) {
-  Driver driver(output, region, addMobile, log);
+                std::optional<std::string_view> outputName, MessageLog& log, CountyReport* report) {
+  Driver driver(output, region, addMobile, log, report);
   bool sawInput = false;
   const bool headerDone = CopyHeader(input, output, sawInput);
   if (headerDone) driver.ScanRecords(input);
