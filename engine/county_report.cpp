@@ -1,6 +1,7 @@
 #include "engine/county_report.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "counties/canadian_sections.h"
 #include "counties/region_tables.h"
@@ -25,6 +26,11 @@ bool Contains(const std::vector<T>& list, std::string_view item) {
 void NoteValue(std::vector<std::string>& values, std::string_view value, std::size_t most) {
   if (value.empty()) value = "?";
   if (values.size() < most && !Contains(values, value)) values.emplace_back(value);
+}
+
+std::string_view LastWord(std::string_view value) {
+  const std::size_t blank = value.rfind(' ');
+  return blank == std::string_view::npos ? value : value.substr(blank + 1);
 }
 
 std::string_view ValueOf(const QsoRecord& record, std::string_view name) {
@@ -110,10 +116,15 @@ void CountyReport::CountQso(const std::string_view* counties, std::size_t count,
 void CountyReport::NoteResolved(const AdifField& field, int resolved, std::string_view callsign) {
   if (resolved != 0) return;  // a county: counted where its copy is written
   const std::string_view value = field.value;
+  const RegionId region = logs_.empty() ? kNoRegion : logs_.back().region;
   if (field.name == "STATE") {
     ++otherStates_[std::string(value)];
   } else if (const auto province = FindCanadianArea(value)) {
     ++provinces_[std::string(*province)];
+  } else if (const auto sent = region == kNaqp ? FindCanadianArea(LastWord(value)) : std::nullopt) {
+    // A Canadian station's NAQP exchange, name and province: the conversion
+    // warns about it, but the province is a multiplier, not a typo.
+    ++provinces_[std::string(*sent)];
   } else {
     CountUnknown(value, callsign);
   }

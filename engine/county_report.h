@@ -73,7 +73,8 @@ class CountyReport {
   void CountQso(const std::string_view* counties, std::size_t count, std::string_view band,
                 std::string_view mode);
   // What ResolveCounty made of a county-bearing field: a STATE kept, a
-  // Canadian area left alone, or a code not found. resolved is its result.
+  // Canadian area left alone (in NAQP also the last word of a name and
+  // province), or a code not found. resolved is its result.
   void NoteResolved(const AdifField& field, int resolved, std::string_view callsign);
   void CountRecordRead() { ++totals_.qsosRead; }
   void AddWritten(long long qsos, long long countyLineQsos);

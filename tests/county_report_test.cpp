@@ -76,7 +76,7 @@ struct Shown {
   long long added = 0;
 };
 
-Shown ShownBy(const std::string& output, const std::vector<std::string>& listing) {
+Shown ShownBy(const std::string& output, const std::vector<std::string>& listing, RegionId region) {
   Shown shown;
   for (const testing::ReadRecord& record : ReadOutput(output).records) {
     ++shown.records;
@@ -98,7 +98,13 @@ Shown ShownBy(const std::string& output, const std::vector<std::string>& listing
     if (line.rfind(warning, 0) != 0 || line.find(invalid) == std::string::npos) continue;
     const std::string call = line.substr(warning.size(), at - warning.size());
     const std::string code = line.substr(at + 4, line.find(invalid) - at - 4);
-    shown.unknownCalls[code].insert(call);
+    // NAQP's name and province: the province is worked.
+    const auto province = FindCanadianArea(code.substr(code.rfind(' ') + 1));
+    if (region == kNaqp && province) {
+      ++shown.provinces[std::string(*province)];
+    } else {
+      shown.unknownCalls[code].insert(call);
+    }
   }
   return shown;
 }
@@ -125,7 +131,7 @@ TEST(CountyReport, AgreesWithTheConvertedOutputOfEachKindOfRegion) {
     request.report = &report;
     const ConversionResult result = RunStreamConversion(request);
     ASSERT_TRUE(result.ok()) << result.error;
-    const Shown shown = ShownBy(ReadFile(request.outputPath), result.listing);
+    const Shown shown = ShownBy(ReadFile(request.outputPath), result.listing, s.region);
 
     ASSERT_EQ(report.states().size(), s.states);
     std::size_t counties = 0;
