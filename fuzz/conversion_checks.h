@@ -9,6 +9,10 @@
 #include "core/message_log.h"
 #include "counties/region_catalogue.h"
 
+namespace quorvel {
+class CountyReport;
+}
+
 namespace quorvel::fuzzing {
 
 // The name the closing message gives the output in every checked run.
@@ -27,8 +31,9 @@ double TimeAllowed(std::size_t bytes);
 // ConvertLog over log in memory, with the text-mode rules on both sides. A
 // chunk other than 0 has the input handed over at most that many bytes at a
 // time, so that line ends and 0x1A fall across the reader's refills.
+// report, when given, is filled by the conversion.
 MemoryConversion ConvertInMemory(std::string_view log, RegionId region, int addMobile,
-                                 std::size_t chunk = 0);
+                                 std::size_t chunk = 0, CountyReport* report = nullptr);
 
 // Records of converted output as the program's tag scanner finds them: the
 // header is skipped up to its end tag, then every tag whose name holds "eor"
@@ -46,7 +51,9 @@ struct CheckedConversion {
 // two closing messages; the output holds exactly as many records as "Wrote"
 // says, every line end as CR LF. With a chunk, the same bytes handed over in
 // pieces of that size must give the same run; with reconvert, the output
-// converted again must write each record once, convert nothing and add no QSO.
+// converted again must write each record once, convert nothing and add no QSO,
+// and a run with the county report must give the same output and messages,
+// a report whose totals are the run's and whose JSON is plain ASCII.
 // No conversion may take longer than TimeAllowed for its input.
 CheckedConversion CheckConversion(std::string_view log, RegionId region, int addMobile,
                                   std::size_t chunk, bool reconvert);
