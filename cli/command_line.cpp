@@ -1,11 +1,14 @@
 #include "cli/command_line.h"
 
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 #include <system_error>
 
 #include "engine/ascii.h"
 #include "engine/conversion_request.h"
+#include "engine/county_report.h"
+#include "engine/report_formats.h"
 #include "quorvel_version.h"
 
 namespace quorvel {
@@ -13,8 +16,9 @@ namespace quorvel {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: quorvel-convert --region REGION [--no-mobile] INPUT OUTPUT\n"
-    "       quorvel-convert --region REGION [--no-mobile] --output-dir DIR INPUT...\n"
+    "Usage: quorvel-convert --region REGION [--no-mobile] [--report FILE] INPUT OUTPUT\n"
+    "       quorvel-convert --region REGION [--no-mobile] [--report FILE] --output-dir DIR\n"
+    "                       INPUT...\n"
     "       quorvel-convert --list-regions | --help | --version\n";
 
 constexpr const char* kHelp =
@@ -30,6 +34,12 @@ constexpr const char* kHelp =
     "                   county\n"
     "  --output-dir DIR convert every INPUT to DIR/<its file name>, each listing\n"
     "                   under a line ==> INPUT <==\n"
+    "  --report FILE    also write the county report: the counties worked and\n"
+    "                   missing, the states and provinces, the codes not found\n"
+    "                   with close codes they may stand for, the totals. FILE\n"
+    "                   ending in .json gives JSON, .csv one CSV row per county,\n"
+    "                   anything else text; - prints it after the listing. With\n"
+    "                   --output-dir it sums every log of the batch\n"
     "  --list-regions   print id, abbreviation and name of every offered region\n"
     "  --help           print this help\n"
     "  --version        print the version\n"
@@ -42,10 +52,11 @@ constexpr const char* kHelp =
     "  quorvel-convert --region PA - - < pa-qso-party.adi > pa-cnty.adi\n"
     "  quorvel-convert --region 7QP --output-dir converted 7qp-*.adi\n"
     "  quorvel-convert --region auto naqp-cw.adi naqp-cw-cnty.adi\n"
+    "  quorvel-convert --region PA pa.adi pa-cnty.adi --report pa-counties.csv\n"
     "\n"
     "Prints the conversion's messages and exits 0; prints a refused request's\n"
     "error and exits 1 (with --output-dir: when any log was refused); exits 2 on\n"
-    "a usage error.\n";
+    "a usage error. A report that cannot be written exits 1 after the conversion.\n";
 
 constexpr const char* kStandardStream = "-";
 
@@ -53,6 +64,7 @@ struct Options {
   std::optional<std::string> region;
   bool addMobile = true;
   std::optional<std::string> outputDir;
+  std::optional<std::string> report;
   std::vector<std::string> paths;
 };
 
@@ -91,16 +103,25 @@ Parsed ParseOptions(const std::vector<std::string>& arguments, Options& options,
       return Parsed::kDone;
     } else if (argument == "--no-mobile") {
       options.addMobile = false;
-    } else if (argument == "--region" || argument == "--output-dir") {
+    } else if (argument == "--region" || argument == "--output-dir" || argument == "--report") {
       if (!hasValue) {
         problem = argument + " needs a value";
         return Parsed::kUsageError;
       }
-      (argument == "--region" ? options.region : options.outputDir) = arguments[++i];
+      const std::string& value = arguments[++i];
+      if (argument == "--region") {
+        options.region = value;
+      } else if (argument == "--output-dir") {
+        options.outputDir = value;
+      } else {
+        options.report = value;
+      }
     } else if (argument.rfind("--region=", 0) == 0) {
       options.region = argument.substr(9);
     } else if (argument.rfind("--output-dir=", 0) == 0) {
       options.outputDir = argument.substr(13);
+    } else if (argument.rfind("--report=", 0) == 0) {
+      options.report = argument.substr(9);
     } else {
       problem = "unknown option " + argument;
       return Parsed::kUsageError;
@@ -114,6 +135,7 @@ struct RequestBase {
   RegionId region = kNoRegion;
   bool regionFromLog = false;
   int addMobile = 1;
+  CountyReport* report = nullptr;
 };
 
 StreamRequest MakeRequest(const RequestBase& base, const std::string& input,
@@ -126,6 +148,7 @@ StreamRequest MakeRequest(const RequestBase& base, const std::string& input,
   request.region = base.region;
   request.regionFromLog = base.regionFromLog;
   request.addMobile = base.addMobile;
+  request.report = base.report;
   return request;
 }
 
@@ -229,6 +252,58 @@ int ConvertBatch(const RequestBase& base, const std::string& dir,
   return status;
 }
 
+// Whether two names are one file: the same text, or (existing or not) the
+// same place once both are made absolute and normal.
+bool SameFile(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  std::error_code error;
+  if (fs::equivalent(a, b, error)) return true;
+  const fs::path x = fs::weakly_canonical(a, error);
+  if (error) return false;
+  const fs::path y = fs::weakly_canonical(b, error);
+  return !error && x == y;
+}
+
+// The files a run reads or writes besides the report.
+std::vector<std::string> LogFiles(const Options& options) {
+  std::vector<std::string> files;
+  for (const std::string& path : options.paths) {
+    if (path == kStandardStream) continue;
+    files.push_back(path);
+    if (options.outputDir)
+      files.push_back((fs::path(*options.outputDir) / fs::path(path).filename()).string());
+  }
+  return files;
+}
+
+// The report would overwrite a log of the run: refused before anything is
+// converted, as a run whose output names its input is.
+bool ReportNamesALog(const Options& options) {
+  if (*options.report == kStandardStream) return false;
+  for (const std::string& file : LogFiles(options)) {
+    if (SameFile(*options.report, file)) return true;
+  }
+  return false;
+}
+
+int WriteReport(const CountyReport& report, const std::string& path, int status, std::ostream& out,
+                std::ostream& err) {
+  if (report.logs().empty()) return status;
+  const std::string text = FormatReport(report, ReportFormatFor(path));
+  if (path == kStandardStream) {
+    out << text;
+    return status;
+  }
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << text;
+  file.close();
+  if (!file) {
+    err << "ERROR: Could not write report file.\n";
+    return 1;
+  }
+  return status;
+}
+
 }  // namespace
 
 std::optional<RegionId> ParseRegion(std::string_view text) {
@@ -272,9 +347,28 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                       "--region auto reads the log twice, first for its region: INPUT must be a "
                       "file, not standard input");
   }
-  if (options.outputDir) return ConvertBatch(base, *options.outputDir, options.paths, out, err);
-  if (options.paths.size() != 2) return UsageError(err, "expected INPUT and OUTPUT");
-  return ConvertOne(base, options.paths[0], options.paths[1], out, err);
+  if (!options.outputDir && options.paths.size() != 2) {
+    return UsageError(err, "expected INPUT and OUTPUT");
+  }
+  if (!options.report) {
+    if (options.outputDir) return ConvertBatch(base, *options.outputDir, options.paths, out, err);
+    return ConvertOne(base, options.paths[0], options.paths[1], out, err);
+  }
+  if (*options.report == kStandardStream && !options.outputDir &&
+      options.paths[1] == kStandardStream) {
+    return UsageError(err, "--report -: standard output already carries the converted log");
+  }
+  if (ReportNamesALog(options)) {
+    err << "ERROR: The report file must not be the input or the output file.\n";
+    return 1;
+  }
+  CountyReport report;
+  base.report = &report;
+  const int status = options.outputDir
+                         ? ConvertBatch(base, *options.outputDir, options.paths, out, err)
+                         : ConvertOne(base, options.paths[0], options.paths[1], out, err);
+  if (status == 2) return status;
+  return WriteReport(report, *options.report, status, out, err);
 }
 
 }  // namespace quorvel

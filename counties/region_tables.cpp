@@ -87,4 +87,20 @@ const ContestCountyTable* ContestCountyTableFor(RegionId region) {
   return nullptr;
 }
 
+SearchedTables TablesSearchedFor(RegionId region) {
+  SearchedTables searched;
+  if (const StateCountyTable* table = StateCountyTableFor(region)) {
+    searched.tables[searched.count++] = {table, RegionAbbreviation(region), nullptr};
+  } else if (const ContestCountyTable* contest = ContestCountyTableFor(region)) {
+    searched.tables[searched.count++] = {nullptr, {}, contest};
+  } else if (region == kMulti) {
+    // The order of the resolver's MULTI search: 7QP, New England, Indiana.
+    searched.tables[searched.count++] = {nullptr, {}, ContestCountyTableFor(kSevenQp)};
+    searched.tables[searched.count++] = {nullptr, {}, ContestCountyTableFor(kNeqp)};
+    searched.tables[searched.count++] = {StateCountyTableFor(kIndiana),
+                                         RegionAbbreviation(kIndiana), nullptr};
+  }
+  return searched;
+}
+
 }  // namespace quorvel

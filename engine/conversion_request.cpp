@@ -6,6 +6,7 @@
 
 #include "core/message_log.h"
 #include "engine/convert_log.h"
+#include "engine/county_report.h"
 #include "engine/platform/files.h"
 #include "engine/region_from_log.h"
 
@@ -86,12 +87,15 @@ ConversionResult RunStreamConversion(const StreamRequest& request) {
 
   const std::optional<std::string_view> outputName =
       request.standardOutput ? std::nullopt : std::optional<std::string_view>(request.outputPath);
+  if (request.report != nullptr) {
+    request.report->BeginLog(request.standardInput ? "-" : request.inputPath, region);
+  }
   bool written = false;
   bool read = false;
   {
     TextReader reader(*input, input->NeedsTextTranslation());
     TextWriter writer(*output, output->NeedsTextTranslation());
-    ConvertLog(reader, writer, region, request.addMobile, outputName, log);
+    ConvertLog(reader, writer, region, request.addMobile, outputName, log, request.report);
     written = writer.Flush();
     read = !reader.Failed();
   }

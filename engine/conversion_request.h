@@ -8,6 +8,10 @@
 #include "counties/region_catalogue.h"
 
 namespace quorvel {
+class CountyReport;
+}
+
+namespace quorvel {
 
 struct ConversionResult {
   // Empty when the run took place; otherwise the one error text to show.
@@ -36,6 +40,9 @@ struct StreamRequest {
   // read twice, so it must be a file that can be read from its start again.
   bool regionFromLog = false;
   int addMobile = 1;
+  // Filled with this log's counties when given; a batch hands the same one
+  // to every log, for the sum.
+  CountyReport* report = nullptr;
 };
 
 ConversionResult RunStreamConversion(const StreamRequest& request);

@@ -5,6 +5,7 @@
 
 #include "core/qso_record.h"
 #include "engine/ascii.h"
+#include "engine/county_report.h"
 #include "engine/field_rewriting.h"
 #include "engine/local_time_cache.h"
 #include "engine/log_scanner.h"
@@ -28,8 +29,8 @@ struct NameFacts {
 // block moves on is copied.
 class Driver {
  public:
-  Driver(TextWriter& output, RegionId region, int addMobile, MessageLog& log)
-      : output_(output), region_(region), addMobile_(addMobile), log_(log) {}
+  Driver(TextWriter& output, RegionId region, int addMobile, MessageLog& log, CountyReport* report)
+      : output_(output), region_(region), addMobile_(addMobile), log_(log), report_(report) {}
 
   void Header(std::string_view bytes) { output_.Put(bytes); }
   NameFacts ReadName(std::string_view name) const;
@@ -45,6 +46,7 @@ class Driver {
   RegionId region_;
   int addMobile_;
   MessageLog& log_;
+  CountyReport* report_;
   QsoRecord record_;
   std::tm time_ = InitialQsoTime();
   bool recordOpen_ = false;
@@ -83,7 +85,8 @@ void Driver::Tag(const ScannedTag& tag, const NameFacts& facts, bool endsRecord)
 void Driver::CompleteRecord() {
   record_.startTime = MakeStartTime(time_, clock_);
   converted_ += ProcessRecord(output_, region_, addMobile_, record_, writtenQsos_, countyLines_,
-                              log_, clock_);
+                              log_, clock_, report_);
+  if (report_ != nullptr) report_->CountRecordRead();
   record_.Clear();
   recordOpen_ = false;
 }
@@ -96,6 +99,7 @@ void Driver::Finish(const LogScan& scan, std::optional<std::string_view> outputN
     AddMessage(kWarningList, log_,
                "WARNING: Last record has no end-of-record tag and was not written.");
   }
+  if (report_ != nullptr) report_->AddWritten(writtenQsos_, countyLines_);
   std::string converted = countyLines_ != 0 ? "\nConverted " : "Converted ";
   converted.append(std::to_string(converted_)).append(" ");
   converted.append(RegionName(region_)).append(" counties.");
@@ -109,8 +113,8 @@ void Driver::Finish(const LogScan& scan, std::optional<std::string_view> outputN
 }  // namespace
 
 void ConvertLog(TextReader& input, TextWriter& output, RegionId region, int addMobile,
-                std::optional<std::string_view> outputName, MessageLog& log) {
-  Driver driver(output, region, addMobile, log);
+                std::optional<std::string_view> outputName, MessageLog& log, CountyReport* report) {
+  Driver driver(output, region, addMobile, log, report);
   const LogScan scan = ScanLog(input, driver);
   driver.Finish(scan, outputName);
 }

@@ -11,11 +11,16 @@
 #include "engine/platform/text_writer.h"
 
 namespace quorvel {
+class CountyReport;
+}
+
+namespace quorvel {
 
 // Converts the whole of input into output for region, ending with the two
 // summary lines in the information list. outputName, when given, is named in
-// the second one.
+// the second one. report, when given, is filled as the records go by.
 void ConvertLog(TextReader& input, TextWriter& output, RegionId region, int addMobile,
-                std::optional<std::string_view> outputName, MessageLog& log);
+                std::optional<std::string_view> outputName, MessageLog& log,
+                CountyReport* report = nullptr);
 
 }  // namespace quorvel

@@ -6,6 +6,7 @@
 
 #include "counties/county_resolver.h"
 #include "engine/ascii.h"
+#include "engine/county_report.h"
 
 namespace quorvel {
 
@@ -35,8 +36,8 @@ bool StartsWithPositiveNumber(std::string_view text) {
 
 class Rewriter {
  public:
-  Rewriter(QsoRecord& record, RegionId region, int addMobile, MessageLog& log)
-      : record_(record), region_(region), addMobile_(addMobile), log_(log) {}
+  Rewriter(QsoRecord& record, RegionId region, int addMobile, MessageLog& log, CountyReport* report)
+      : record_(record), region_(region), addMobile_(addMobile), log_(log), report_(report) {}
 
   RewriteResult Run();
 
@@ -54,6 +55,7 @@ class Rewriter {
   RegionId region_;
   int addMobile_;
   MessageLog& log_;
+  CountyReport* report_;
   std::ptrdiff_t callsignIndex_ = -1;
   long long countyCount_ = 0;
 };
@@ -120,7 +122,9 @@ void Rewriter::RewriteCountyField(AdifField& field) {
   }
   RemovePortableSuffix(field.value);
   if (hasComma || Is(field.value, "DX")) return;
-  countyCount_ += ResolveCounty(field, region_, Callsign(), log_);
+  const int resolved = ResolveCounty(field, region_, Callsign(), log_);
+  countyCount_ += resolved;
+  if (report_ != nullptr) report_->NoteResolved(field, resolved, Callsign());
 }
 
 // W9ABC/CEN working from CEN county logs as W9ABC, or W9ABC/M when asked.
@@ -198,8 +202,8 @@ FieldNameKind ClassifyFieldName(std::string_view name) {
 }
 
 RewriteResult RewriteRecordFields(QsoRecord& record, RegionId region, int addMobile,
-                                  MessageLog& log) {
-  return Rewriter(record, region, addMobile, log).Run();
+                                  MessageLog& log, CountyReport* report) {
+  return Rewriter(record, region, addMobile, log, report).Run();
 }
 
 }  // namespace quorvel

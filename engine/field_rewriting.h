@@ -11,6 +11,10 @@
 #include "counties/region_catalogue.h"
 
 namespace quorvel {
+class CountyReport;
+}
+
+namespace quorvel {
 
 // Names of the fields whose values are county abbreviations. The first,
 // "CNTY", matches in any letter case; the others only exactly as written.
@@ -59,7 +63,8 @@ struct RewriteResult {
   std::string_view callsign;
 };
 
+// report, when given, learns what became of every county-bearing value.
 RewriteResult RewriteRecordFields(QsoRecord& record, RegionId region, int addMobile,
-                                  MessageLog& log);
+                                  MessageLog& log, CountyReport* report = nullptr);
 
 }  // namespace quorvel

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/adif_writer.h"
+#include "engine/county_report.h"
 #include "engine/field_rewriting.h"
 #include "engine/qso_time.h"
 
@@ -19,7 +20,8 @@ struct CopyState {
 // Writes one copy; returns false when it took no CNTY field although copies
 // remain (no field left to take them from).
 bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, CopyState& state,
-               long long& countyLines, MessageLog& log, LocalTimeCache& clock) {
+               long long& countyLines, MessageLog& log, LocalTimeCache& clock,
+               CountyReport* report) {
   bool stateWritten = false;
   bool countyWritten = false;
   const QsoDateTime when = FormatStartTime(startTime, clock);
@@ -39,6 +41,7 @@ bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, Co
       if (countyWritten) continue;
       column = WriteAdifField(output, field, column);
       countyWritten = true;
+      if (report != nullptr) ReportWrittenCopy(*report, record, field.value);
       if (state.countyCount > 1 && state.remaining != state.countyCount) {
         std::string text = "INFO: Adding QSO for ";
         text.append(state.callsign).append(" on ").append(field.value).append(" county line.");
@@ -62,13 +65,14 @@ bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, Co
 
 long long ProcessRecord(TextWriter& output, RegionId region, int addMobile, QsoRecord& record,
                         long long& writtenQsos, long long& countyLines, MessageLog& log,
-                        LocalTimeCache& clock) {
-  const RewriteResult rewritten = RewriteRecordFields(record, region, addMobile, log);
+                        LocalTimeCache& clock, CountyReport* report) {
+  const RewriteResult rewritten = RewriteRecordFields(record, region, addMobile, log, report);
   // Copies clear only names of CNTY fields, so the callsign's text stays put.
   CopyState state{rewritten.countyCount, rewritten.countyCount, rewritten.callsign};
   std::int64_t startTime = record.startTime;
   for (;;) {
-    const bool tookCounty = WriteCopy(output, record, startTime, state, countyLines, log, clock);
+    const bool tookCounty =
+        WriteCopy(output, record, startTime, state, countyLines, log, clock, report);
     ++startTime;
     ++writtenQsos;
     if (state.remaining <= 0 || !tookCounty) break;

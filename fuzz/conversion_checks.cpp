@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "engine/county_report.h"
 #include "engine/log_scanner.h"
 #include "engine/platform/byte_stream.h"
 #include "engine/platform/text_reader.h"
+#include "engine/report_formats.h"
 
 namespace quorvel::fuzzing {
 
@@ -143,6 +145,32 @@ std::string CheckFirst(std::string_view log, const MemoryConversion& first, Regi
   return {};
 }
 
+// The report watches and changes nothing; its JSON is ASCII whatever the log.
+std::string CheckReport(std::string_view log, const MemoryConversion& first, RegionId region,
+                        int addMobile, const Summary& summary) {
+  CountyReport report;
+  report.BeginLog("in.adi", region);
+  const MemoryConversion reported = ConvertInMemory(log, region, addMobile, 0, kOutputName, &report);
+  if (std::string problem = CheckTime(reported, log.size(), "the conversion with a report");
+      !problem.empty()) {
+    return problem;
+  }
+  if (reported.output != first.output || reported.log.lists != first.log.lists) {
+    return "the conversion with a report converts differently";
+  }
+  if (report.totals().qsosWritten != summary.written) {
+    return "the report counts " + std::to_string(report.totals().qsosWritten) +
+           " QSOs written, the listing " + std::to_string(summary.written);
+  }
+  const std::string json = FormatReportJson(report);
+  if (std::any_of(json.begin(), json.end(), [](char c) { return (c & 0x80) != 0; })) {
+    return "the report's JSON holds a byte that is not ASCII";
+  }
+  FormatReportText(report);
+  FormatReportCsv(report);
+  return {};
+}
+
 }  // namespace
 
 double TimeAllowed(std::size_t bytes) {
@@ -166,6 +194,9 @@ CheckedConversion CheckConversion(std::string_view log, RegionId region, int add
     checked.again = ConvertInMemory(checked.first.output, region, addMobile);
     checked.problem =
         CheckReconversion(checked.again, checked.first.output.size(), summary, region);
+    if (checked.problem.empty()) {
+      checked.problem = CheckReport(log, checked.first, region, addMobile, summary);
+    }
   }
   return checked;
 }

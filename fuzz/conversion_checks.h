@@ -10,6 +10,10 @@
 #include "counties/region_catalogue.h"
 #include "fuzz/memory_conversion.h"
 
+namespace quorvel {
+class CountyReport;
+}
+
 namespace quorvel::fuzzing {
 
 // The time a conversion of bytes may take at most: 1 s per 100 kB, and 1 s
@@ -32,7 +36,9 @@ struct CheckedConversion {
 // two closing messages; the output holds exactly as many records as "Wrote"
 // says, every line end as CR LF. With a chunk, the same bytes handed over in
 // pieces of that size must give the same run; with reconvert, the output
-// converted again must write each record once, convert nothing and add no QSO.
+// converted again must write each record once, convert nothing and add no QSO,
+// and a run with the county report must give the same output and messages,
+// a report whose totals are the run's and whose JSON is plain ASCII.
 // No conversion may take longer than TimeAllowed for its input.
 CheckedConversion CheckConversion(std::string_view log, RegionId region, int addMobile,
                                   std::size_t chunk, bool reconvert);

@@ -18,7 +18,8 @@ std::ptrdiff_t ChunkedSource::Read(char* buffer, std::size_t size) {
 }
 
 MemoryConversion ConvertInMemory(std::string_view log, RegionId region, int addMobile,
-                                 std::size_t chunk, std::optional<std::string_view> outputName) {
+                                 std::size_t chunk, std::optional<std::string_view> outputName,
+                                 CountyReport* report, CountyLineForm form) {
   MemoryConversion result;
   const std::clock_t start = std::clock();
   MemorySource whole(log);
@@ -27,7 +28,7 @@ MemoryConversion ConvertInMemory(std::string_view log, RegionId region, int addM
   {
     TextReader reader(chunk == 0 ? static_cast<ByteSource&>(whole) : pieces, true);
     TextWriter writer(sink, true);
-    ConvertLog(reader, writer, region, addMobile, outputName, result.log);
+    ConvertLog(reader, writer, region, addMobile, outputName, result.log, report, form);
     writer.Flush();
     result.readerBytes = reader.BufferSize();
   }

@@ -10,7 +10,12 @@
 
 #include "core/message_log.h"
 #include "counties/region_catalogue.h"
+#include "engine/county_line_form.h"
 #include "engine/platform/byte_stream.h"
+
+namespace quorvel {
+class CountyReport;
+}
 
 namespace quorvel::fuzzing {
 
@@ -39,8 +44,12 @@ struct MemoryConversion {
 
 // ConvertLog over log in memory, with the text-mode rules on both sides. A
 // chunk other than 0 hands the input over at most that many bytes at a time.
+// report, when given, is filled by the conversion; form is how county lines
+// are written.
 MemoryConversion ConvertInMemory(std::string_view log, RegionId region, int addMobile,
                                  std::size_t chunk = 0,
-                                 std::optional<std::string_view> outputName = kOutputName);
+                                 std::optional<std::string_view> outputName = kOutputName,
+                                 CountyReport* report = nullptr,
+                                 CountyLineForm form = CountyLineForm::kSplit);
 
 }  // namespace quorvel::fuzzing

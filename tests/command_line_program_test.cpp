@@ -3,6 +3,7 @@
 // batch, and the region read from the log.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -264,6 +265,110 @@ TEST_F(ProgramTest, RegionAutoNeedsTheRecordsToNameOneRegion) {
       EXPECT_NE(ReadFile(output).find("PA,Centre"), std::string::npos);
     }
   }
+}
+
+TEST_F(ProgramTest, AReportLeavesTheLogAndTheListingByteForByteAsTheyWere) {
+  const char* samples[][2] = {{"pa-qso-party", "PA"},
+                              {"us-counties-qso-party", "USCQP"},
+                              {"naqp", "NAQP"},
+                              {"7qp-neqp-inqp", "MULTI"}};
+  for (const auto& sample : samples) {
+    const std::string input = std::string(QUORVEL_SOURCE_DIR) + "/samples/" + sample[0] + ".adi";
+    const std::string plain = dir_.File("plain.adi"), reported = dir_.File("reported.adi");
+    const ProgramRun without = Convert({"--region", sample[1], input, plain});
+    for (const char* report : {"r.txt", "r.json", "r.csv"}) {
+      const ProgramRun with =
+          Convert({"--region", sample[1], "--report", dir_.File(report), input, reported});
+      EXPECT_EQ(with.code, 0) << sample[0] << report;
+      EXPECT_EQ(with.out,
+                std::string(without.out).replace(without.out.find(plain), plain.size(), reported))
+          << sample[0];
+      EXPECT_EQ(ReadFile(reported), ReadFile(plain)) << sample[0];
+      EXPECT_FALSE(ReadFile(dir_.File(report)).empty());
+    }
+  }
+}
+
+// Python's own parsers read back a band holding a quote, a comma, a backslash
+// and the line feed that ends its line, and a code holding a control byte and a byte that is not
+// ASCII.
+TEST_F(ProgramTest, JsonAndCsvReportsParseBackWithTheirValuesWhole) {
+  if (std::system("python3 -c '' 2>/dev/null") != 0) GTEST_SKIP() << "no python3";
+  const std::string input = dir_.File("in.adi"), output = dir_.File("out.adi");
+  WriteFile(input,
+            "<EOH>\n<CALL:4>W3AB <BAND:7>2\"0,m\\\n<QTH:3>CEN <EOR>\n"
+            "<CALL:4>K3ZZ <QTH:4>C\x01\xE9N <EOR>\n");
+  ASSERT_EQ(Convert({"--region", "PA", "--report", dir_.File("r.json"), input, output}).code, 0);
+  ASSERT_EQ(Convert({"--region", "PA", "--report", dir_.File("r.csv"), input, output}).code, 0);
+  const std::string script = dir_.File("check.py");
+  WriteFile(script,
+            "import csv, json, sys\n"
+            "band = '2\"0,m\\\\\\n'\n"
+            "with open(sys.argv[1], encoding='utf-8') as f:\n"
+            "    report = json.load(f)\n"
+            "centre = [c for c in report['states'][0]['counties'] if c['county'] == 'Centre'][0]\n"
+            "assert centre['bands'] == [band] and centre['qsos'] == 1, centre\n"
+            "assert report['unknown'][0]['code'] == 'C\\x01\\u00e9N', report['unknown']\n"
+            "assert report['unknown'][0]['calls'] == ['K3ZZ']\n"
+            "with open(sys.argv[2], newline='', encoding='latin-1') as f:\n"
+            "    rows = list(csv.reader(f))\n"
+            "assert rows[0] == ['state', 'county', 'abbreviations', 'qsos', 'bands', 'modes',"
+            " 'worked'], rows[0]\n"
+            "assert len(rows) == 68, len(rows)\n"
+            "assert ['PA', 'Centre', 'CEN', '1', band, '?', 'yes'] in rows\n");
+  EXPECT_EQ(
+      std::system(
+          ("python3 " + script + " " + dir_.File("r.json") + " " + dir_.File("r.csv")).c_str()),
+      0);
+}
+
+TEST_F(ProgramTest, AReportThatCannotBeWrittenFailsAfterAWholeConversion) {
+  const std::string output = dir_.File("out.adi"), plain = dir_.File("plain.adi");
+  ASSERT_EQ(Convert({"--region", "PA", kSample, plain}).code, 0);
+  const ProgramRun r =
+      Convert({"--region", "PA", "--report", dir_.File("no/such/folder/r.txt"), kSample, output});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.err, "ERROR: Could not write report file.\n");
+  EXPECT_EQ(ReadFile(output), ReadFile(plain));
+}
+
+TEST_F(ProgramTest, AReportMayNotNameALogOfTheRun) {
+  const std::string input = dir_.File("in.adi"), output = dir_.File("out.adi");
+  WriteFile(input, "<EOH>\n<CALL:4>W1AW <QTH:3>CEN <EOR>\n");
+  fs::create_directory(dir_.File("sub"));
+  for (const std::string& report :
+       {input, dir_.File("sub/../in.adi"), output, dir_.File("./out.adi")}) {
+    const ProgramRun r = Convert({"--region", "PA", "--report", report, input, output});
+    EXPECT_EQ(r.code, 1) << report;
+    EXPECT_EQ(r.err, "ERROR: The report file must not be the input or the output file.\n");
+    EXPECT_EQ(ReadFile(input), "<EOH>\n<CALL:4>W1AW <QTH:3>CEN <EOR>\n");
+    EXPECT_FALSE(fs::exists(output));
+  }
+  // Standard output cannot carry the report beside the log.
+  EXPECT_EQ(Convert({"--region", "PA", "--report", "-", input, "-"}).code, 2);
+  const std::string folder = dir_.File("converted");
+  fs::create_directory(folder);
+  EXPECT_EQ(
+      Convert({"--region", "PA", "--report", folder + "/in.adi", "--output-dir", folder, input})
+          .code,
+      1);
+  EXPECT_FALSE(fs::exists(folder + "/in.adi"));
+}
+
+TEST_F(ProgramTest, ABatchReportSumsEveryLog) {
+  const std::string folder = dir_.File("converted");
+  fs::create_directory(folder);
+  const std::string a = dir_.File("a.adi"), b = dir_.File("b.adi");
+  fs::copy_file(kSample, a);
+  fs::copy_file(kSample, b);
+  const ProgramRun r = Convert({"--region", "PA", "--report", "-", "--output-dir", folder, a, b});
+  EXPECT_EQ(r.code, 0);
+  const std::string report = r.out.substr(r.out.find("County report"));
+  EXPECT_EQ(report.substr(0, report.find("\n\n")),
+            "County report of 2 logs:\n  " + a + " (Pennsylvania)\n  " + b + " (Pennsylvania)");
+  EXPECT_NE(report.find("Pennsylvania: worked 14 of 67 counties in 30 QSOs\n"), std::string::npos);
+  EXPECT_NE(report.find("\nQSOs read 48, written 52, county-line QSOs added 4\n"),
+            std::string::npos);
 }
 
 #endif

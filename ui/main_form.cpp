@@ -9,6 +9,11 @@
 
 namespace quorvel::ui {
 
+RegionId RegionOfItem(int item) {
+  if (item < 0 || static_cast<std::size_t>(item) >= RegionChoiceOrder.size()) return kNoRegion;
+  return RegionChoiceOrder[static_cast<std::size_t>(item)];
+}
+
 MainForm::MainForm(DialogWindow& window, Converter convert)
     : window_(window), convert_(std::move(convert)) {}
 
@@ -37,11 +42,10 @@ void MainForm::UpdateData(bool saveAndValidate) {
 }
 
 void MainForm::OnRegionSelChange() {
-  const int item = window_.SelectedRegionItem();
   // A notice without a selected item keeps the region rather than reading
   // outside the list.
-  if (item < 0 || static_cast<std::size_t>(item) >= RegionChoiceOrder.size()) return;
-  m_nRegion = RegionChoiceOrder[static_cast<std::size_t>(item)];
+  const RegionId region = RegionOfItem(window_.SelectedRegionItem());
+  if (region != kNoRegion) m_nRegion = region;
 }
 
 void MainForm::OnAddMobileClicked() { m_bAddMobile = window_.IsAddMobileChecked(); }

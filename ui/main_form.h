@@ -13,6 +13,10 @@ namespace quorvel::ui {
 
 inline constexpr char kBrowserError[] = "ERROR:  Could not start web browser.";
 
+// The region of an item of the region list (RegionChoiceOrder); kNoRegion for
+// no item (-1) or one outside the list.
+RegionId RegionOfItem(int item);
+
 class MainForm {
  public:
   using Converter =

@@ -13,6 +13,8 @@ const convertButton = element('convert');
 const progress = element('progress');
 const messages = element('messages');
 const messageBox = element('message-box');
+const counties = element('counties');
+const countyReport = element('county-report');
 
 // What the page says when its worker stops (out of memory, say): the engine
 // cannot say it then.
@@ -23,6 +25,7 @@ let worker = null;
 let workerReady = false;
 let busy = true;
 let downloadAddress = null;
+let countyCsv = null;
 
 function engineWasm() {
   const text = atob(element('engine-wasm').textContent.trim());
@@ -71,6 +74,7 @@ function onWorkerMessage(message) {
       showMessage(message.error, true);
       break;
     case 'converted':
+      showCounties(message.report);
       showListing(message.lines, () => {
         setBusy(false);
         download(message.log, outputField.value);
@@ -125,6 +129,19 @@ function showListing(lines, done) {
     }
   };
   build(0);
+}
+
+// The engine's county report, as it wrote it: a list item per line.
+function showCounties(report) {
+  countyCsv = report;
+  countyReport.replaceChildren(
+    ...report.lines.map((line) => {
+      const item = document.createElement('li');
+      item.textContent = line;
+      return item;
+    }),
+  );
+  counties.hidden = false;
 }
 
 function download(log, name) {
@@ -207,6 +224,7 @@ form.addEventListener('submit', (event) => {
 element('help').addEventListener('click', openHomePage);
 element('about').addEventListener('click', () => texts && showMessage(texts.about, false));
 element('message-ok').addEventListener('click', () => messageBox.close());
+element('county-csv').addEventListener('click', () => countyCsv && download(countyCsv.csv, countyCsv.csvName));
 
 setBusy(true);
 startWorker();

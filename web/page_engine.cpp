@@ -10,23 +10,58 @@
 
 #include "counties/region_catalogue.h"
 #include "engine/conversion_request.h"
+#include "engine/county_report.h"
+#include "engine/report_formats.h"
 #include "ui/about.h"
 #include "ui/listing.h"
 #include "ui/main_form.h"
 
 namespace {
 
-// What a text is, for the page.
-enum class PageText { kRegionName, kAbout, kHomePage, kBrowserError, kRefusal, kListingLine };
+// What a text is, for the page. The page knows the kinds by these names
+// only, so that this table is the one list of them.
+enum class PageText {
+  kRegionName,
+  kAbout,
+  kHomePage,
+  kBrowserError,
+  kRefusal,
+  kListingLine,
+  kReportLine,
+  kReportCsv,
+  kReportCsvName,
+};
+constexpr const char* kPageTextNames[] = {
+    "regionName", "about",      "homePage",  "browserError",  "refusal",
+    "line",       "reportLine", "reportCsv", "reportCsvName",
+};
+static_assert(sizeof kPageTextNames / sizeof kPageTextNames[0] ==
+                  static_cast<std::size_t>(PageText::kReportCsvName) + 1,
+              "every kind of text has its name");
 
 // clang-format off
-EM_JS(void, QuorvelSendText, (int kind, const char* text, std::size_t length), {
-  Module.onText(kind, HEAPU8.slice(text, text + length));
+EM_JS(void, QuorvelSendText, (const char* kind, const char* text, std::size_t length), {
+  Module.onText(UTF8ToString(kind), HEAPU8.slice(text, text + length));
 });
 // clang-format on
 
 void Send(PageText kind, std::string_view text) {
-  QuorvelSendText(static_cast<int>(kind), text.data(), text.size());
+  QuorvelSendText(kPageTextNames[static_cast<std::size_t>(kind)], text.data(), text.size());
+}
+
+// The report's text, a list item per line as the listing's.
+void SendReport(const quorvel::CountyReport& report, std::string_view outputName) {
+  const std::string text = quorvel::FormatReportText(report);
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = text.find('\n', start);
+    Send(PageText::kReportLine, std::string_view(text).substr(start, end - start));
+    start = end == std::string::npos ? text.size() : end + 1;
+  }
+  Send(PageText::kReportCsv, quorvel::FormatReportCsv(report));
+  // pa-cnty.adi -> pa-cnty-counties.csv
+  const std::size_t dot = outputName.rfind('.');
+  std::string name(outputName.substr(0, dot == 0 ? std::string_view::npos : dot));
+  Send(PageText::kReportCsvName, name + "-counties.csv");
 }
 
 // The page keeps its files in one folder and downloads under plain names: a
@@ -58,14 +93,15 @@ EMSCRIPTEN_KEEPALIVE void quorvel_page_texts() {
 EMSCRIPTEN_KEEPALIVE int quorvel_convert(const char* input, std::size_t inputLength,
                                          const char* output, std::size_t outputLength,
                                          int regionItem, int addMobile) {
-  const bool chosen =
-      regionItem >= 0 && static_cast<std::size_t>(regionItem) < quorvel::RegionChoiceOrder.size();
-  const quorvel::RegionId region =
-      chosen ? quorvel::RegionChoiceOrder[static_cast<std::size_t>(regionItem)]
-             : quorvel::kNoRegion;
-  const quorvel::ConversionResult result =
-      quorvel::RunConversion(std::string(input, inputLength),
-                             PagePath(std::string(output, outputLength)), region, addMobile);
+  const quorvel::RegionId region = quorvel::ui::RegionOfItem(regionItem);
+  quorvel::CountyReport report;
+  quorvel::StreamRequest request;
+  request.inputPath.assign(input, inputLength);
+  request.outputPath = PagePath(std::string(output, outputLength));
+  request.region = region;
+  request.addMobile = addMobile;
+  request.report = &report;
+  const quorvel::ConversionResult result = quorvel::RunStreamConversion(request);
   if (!result.ok()) {
     Send(PageText::kRefusal, result.error);
     return 0;
@@ -73,6 +109,7 @@ EMSCRIPTEN_KEEPALIVE int quorvel_convert(const char* input, std::size_t inputLen
   for (const std::string& line : quorvel::ui::ListingLines(result.listing)) {
     Send(PageText::kListingLine, line);
   }
+  SendReport(report, std::string_view(output, outputLength));
   return 1;
 }
 

@@ -1,12 +1,17 @@
 // The page's worker: the engine (compiled to WebAssembly, defined just before
 // this script as QuorvelEngine) runs here, so the page stays responsive while
-// a large log converts. Files live only in the engine's memory, in one folder.
+// a large log converts. The input lives in the engine's memory, in one folder;
+// the converted log and the progress come from the engine through the
+// module's onOutput and onProgress, as it writes and reads.
 'use strict';
 
-const PageText = { regionName: 0, about: 1, homePage: 2, browserError: 3, refusal: 4, line: 5 };
 const folder = '/convert';
 let engine = null;
 let received = [];
+// The converted log as the engine writes it, a piece per write: a file in
+// memory would be copied whole each time it grows, and again into the
+// download.
+let pieces = [];
 
 // Texts are 8-bit: UTF-8 where they are that, else the Windows code page.
 const utf8 = new TextDecoder('utf-8', { fatal: true });
@@ -19,6 +24,10 @@ function decode(bytes) {
   }
 }
 
+// The engine names each text's kind (page_engine.cpp holds the one list).
+const allOf = (texts, kind) => texts.filter((t) => t.kind === kind).map((t) => t.text);
+const oneOf = (texts, kind) => texts.find((t) => t.kind === kind).text;
+
 function takeTexts() {
   const texts = received;
   received = [];
@@ -28,7 +37,9 @@ function takeTexts() {
 async function start(wasm) {
   engine = await QuorvelEngine({
     wasmBinary: wasm,
-    onText: (kind, bytes) => received.push({ kind, text: decode(bytes) }),
+    onText: (kind, bytes) => received.push({ kind, text: decode(bytes), bytes }),
+    onOutput: (bytes) => pieces.push(bytes),
+    onProgress: (percent) => postMessage({ type: 'progress', percent }),
     print: () => {},
     printErr: () => {},
   });
@@ -36,13 +47,12 @@ async function start(wasm) {
   engine.FS.chdir(folder);
   engine._quorvel_page_texts();
   const texts = takeTexts();
-  const one = (kind) => texts.find((t) => t.kind === kind).text;
   postMessage({
     type: 'ready',
-    regions: texts.filter((t) => t.kind === PageText.regionName).map((t) => t.text),
-    about: one(PageText.about),
-    homePage: one(PageText.homePage),
-    browserError: one(PageText.browserError),
+    regions: allOf(texts, 'regionName'),
+    about: oneOf(texts, 'about'),
+    homePage: oneOf(texts, 'homePage'),
+    browserError: oneOf(texts, 'browserError'),
   });
 }
 
@@ -57,26 +67,6 @@ function placeInput(file, name) {
     return;
   }
   engine.FS.writeFile(name, bytes, { canOwn: true });
-  reportProgressOf(name, bytes.length);
-}
-
-// The engine reads the input from start to end: its read position is the
-// progress, reported at most once a percent.
-function reportProgressOf(name, size) {
-  const node = engine.FS.lookupPath(name).node;
-  const base = node.stream_ops;
-  let reported = -1;
-  node.stream_ops = Object.assign({}, base, {
-    read(stream, buffer, offset, length, position) {
-      const count = base.read(stream, buffer, offset, length, position);
-      const percent = size ? Math.floor(((position + count) * 100) / size) : 100;
-      if (percent > reported) {
-        reported = percent;
-        postMessage({ type: 'progress', percent });
-      }
-      return count;
-    },
-  });
 }
 
 function withBytes(text, use) {
@@ -96,52 +86,33 @@ function clearFolder() {
   }
 }
 
-// The converted log is kept as the engine writes it, a piece per write: a
-// file in memory would be copied whole each time it grows, and again into the
-// download. Only a name that the engine can create is prepared so; the engine
-// checks every name itself.
-function captureOutput(name, inputName) {
-  if (name === '' || name === inputName || name.includes('/') || name.includes('\0')) return null;
-  try {
-    engine.FS.writeFile(name, new Uint8Array(0));
-  } catch {
-    return null;
-  }
-  const pieces = [];
-  let size = 0;
-  const node = engine.FS.lookupPath(name).node;
-  node.stream_ops = Object.assign({}, node.stream_ops, {
-    write(stream, buffer, offset, length, position) {
-      // The engine writes from start to end; anything else would be lost here.
-      if (position !== size) throw new Error(`a write at ${position} of ${size} bytes`);
-      pieces.push(buffer.slice(offset, offset + length));
-      size += length;
-      return length;
-    },
-  });
-  return pieces;
-}
-
 function convert({ file, outputName, regionItem, addMobile }) {
   const inputName = file ? file.name : '';
   clearFolder();
   placeInput(file, inputName);
-  const pieces = captureOutput(outputName, inputName);
+  pieces = [];
   const converted = withBytes(inputName, (input, inputLength) =>
     withBytes(outputName, (output, outputLength) =>
       engine._quorvel_convert(input, inputLength, output, outputLength, regionItem, addMobile)));
   const texts = takeTexts();
   if (!converted) {
     clearFolder();
-    postMessage({ type: 'refused', error: texts.find((t) => t.kind === PageText.refusal).text });
+    postMessage({ type: 'refused', error: oneOf(texts, 'refusal') });
     return;
   }
-  const lines = texts.filter((t) => t.kind === PageText.line).map((t) => t.text);
+  const lines = allOf(texts, 'line');
+  const report = {
+    lines: allOf(texts, 'reportLine'),
+    // The CSV's bytes as the engine wrote them, the log's own included.
+    csv: new Blob([texts.find((t) => t.kind === 'reportCsv').bytes], { type: 'text/csv' }),
+    csvName: oneOf(texts, 'reportCsvName'),
+  };
   // Made into a Blob here: copying 100 MB into one takes seconds, which the
   // page's thread must not spend.
-  const log = new Blob(pieces || [engine.FS.readFile(outputName)], { type: 'application/octet-stream' });
+  const log = new Blob(pieces, { type: 'application/octet-stream' });
+  pieces = [];
   clearFolder();
-  postMessage({ type: 'converted', lines, log });
+  postMessage({ type: 'converted', lines, log, report });
 }
 
 onmessage = (event) => {

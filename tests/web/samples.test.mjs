@@ -4,10 +4,11 @@
 // prints. Nothing leaves the page, nothing is stored, and the page fits a
 // phone's width.
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import { convertThroughPage, listItems, openPage } from './browser.mjs';
+import { convertThroughPage, listItems, openPage, timeZone } from './browser.mjs';
 import { convertNatively, haveMakeLog, makeLog, pagePath, sourceDir, workDir } from './native.mjs';
 
 const samples = [
@@ -105,6 +106,35 @@ test('QSOs in repeated and skipped hours get the native local times', { skip: !h
     } finally {
       await other.close();
     }
+  });
+
+test('the Counties section shows the report quorvel-convert writes, and downloads its CSV',
+  async () => {
+    const { page } = session;
+    const folder = join(workDir, 'native-report');
+    mkdirSync(folder, { recursive: true });
+    copyFileSync(join(sourceDir, 'samples', 'pa-qso-party.adi'), join(folder, 'pa-qso-party.adi'));
+    const native = (report) => {
+      execFileSync(process.env.QUORVEL_CONVERT,
+        ['--region', 'PA', '--report', report, 'pa-qso-party.adi', 'pa-cnty.adi'],
+        { cwd: folder, env: { ...process.env, TZ: timeZone } });
+      return readFileSync(join(folder, report));
+    };
+    await convertThroughPage(page, {
+      input: join(folder, 'pa-qso-party.adi'), output: 'pa-cnty.adi', region: 'Pennsylvania',
+    });
+    const shown = await page.getByRole('list', { name: 'Counties' }).locator('li').allTextContents();
+    const text = native('report.txt').toString('utf8').split('\n');
+    text.pop();
+    assert.deepEqual(shown, text);
+    assert.ok(shown.includes('Pennsylvania: worked 14 of 67 counties in 15 QSOs'));
+    // By keyboard alone.
+    await page.getByRole('button', { name: 'Download CSV' }).focus();
+    const download = page.waitForEvent('download');
+    await page.keyboard.press('Enter');
+    const file = await download;
+    assert.equal(file.suggestedFilename(), 'pa-cnty-counties.csv');
+    assert.ok(readFileSync(await file.path()).equals(native('report.csv')));
   });
 
 test('the converted page is saved as a picture, and fits a phone without sideways scrolling',
