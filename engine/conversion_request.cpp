@@ -91,7 +91,7 @@ ConversionResult RunStreamConversion(const StreamRequest& request) {
   {
     TextReader reader(*input, input->NeedsTextTranslation());
     TextWriter writer(*output, output->NeedsTextTranslation());
-    ConvertLog(reader, writer, region, request.addMobile, outputName, log);
+    ConvertLog(reader, writer, region, request.addMobile, outputName, log, request.countyLines);
     written = writer.Flush();
     read = !reader.Failed();
   }

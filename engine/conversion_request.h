@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "counties/region_catalogue.h"
+#include "engine/county_line_form.h"
 
 namespace quorvel {
 
@@ -36,6 +37,7 @@ struct StreamRequest {
   // read twice, so it must be a file that can be read from its start again.
   bool regionFromLog = false;
   int addMobile = 1;
+  CountyLineForm countyLines = CountyLineForm::kSplit;
 };
 
 ConversionResult RunStreamConversion(const StreamRequest& request);

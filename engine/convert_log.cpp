@@ -143,8 +143,8 @@ class NameMemory {
 
 class Driver {
  public:
-  Driver(TextWriter& output, RegionId region, int addMobile, MessageLog& log)
-      : output_(output), region_(region), addMobile_(addMobile), log_(log) {}
+  Driver(TextWriter& output, RegionId region, int addMobile, CountyLineForm form, MessageLog& log)
+      : output_(output), region_(region), addMobile_(addMobile), form_(form), log_(log) {}
 
   void ScanRecords(TextReader& input);
   void Finish(bool sawInput, bool headerDone, std::optional<std::string_view> outputName);
@@ -157,14 +157,14 @@ class Driver {
   TextWriter& output_;
   RegionId region_;
   int addMobile_;
+  CountyLineForm form_;
   MessageLog& log_;
   QsoRecord record_;
   NameMemory names_;
   std::tm time_ = InitialQsoTime();
   bool recordOpen_ = false;
   long long converted_ = 0;
-  long long writtenQsos_ = 0;
-  long long countyLines_ = 0;
+  OutputTally tally_;
   LocalTimeCache clock_;
 };
 
@@ -240,8 +240,7 @@ void Driver::Take(const ScannedTag& tag) {
 
 void Driver::CompleteRecord() {
   record_.startTime = MakeStartTime(time_, clock_);
-  converted_ += ProcessRecord(output_, region_, addMobile_, record_, writtenQsos_, countyLines_,
-                              log_, clock_);
+  converted_ += ProcessRecord(output_, region_, addMobile_, form_, record_, tally_, log_, clock_);
   record_.Clear();
   names_.NextRecord();
   recordOpen_ = false;
@@ -255,12 +254,12 @@ void Driver::Finish(bool sawInput, bool headerDone, std::optional<std::string_vi
     AddMessage(kWarningList, log_,
                "WARNING: Last record has no end-of-record tag and was not written.");
   }
-  std::string converted = countyLines_ != 0 ? "\nConverted " : "Converted ";
+  std::string converted = tally_.countyLines != 0 ? "\nConverted " : "Converted ";
   converted.append(std::to_string(converted_)).append(" ");
   converted.append(RegionName(region_)).append(" counties.");
   AddMessage(kInformationList, log_, std::move(converted));
 
-  std::string wrote = "Wrote " + std::to_string(writtenQsos_) + " QSOs";
+  std::string wrote = "Wrote " + std::to_string(tally_.writtenQsos) + " QSOs";
   if (outputName) wrote.append(" to ").append(*outputName);
   AddMessage(kInformationList, log_, std::move(wrote));
 }
@@ -268,8 +267,8 @@ void Driver::Finish(bool sawInput, bool headerDone, std::optional<std::string_vi
 }  // namespace
 
 void ConvertLog(TextReader& input, TextWriter& output, RegionId region, int addMobile,
-                std::optional<std::string_view> outputName, MessageLog& log) {
-  Driver driver(output, region, addMobile, log);
+                std::optional<std::string_view> outputName, MessageLog& log, CountyLineForm form) {
+  Driver driver(output, region, addMobile, form, log);
   bool sawInput = false;
   const bool headerDone = CopyHeader(input, output, sawInput);
   if (headerDone) driver.ScanRecords(input);

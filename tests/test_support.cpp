@@ -13,14 +13,14 @@
 namespace quorvel::testing {
 
 Converted ConvertText(std::string_view input, RegionId region, int addMobile,
-                      std::optional<std::string_view> outputName) {
+                      std::optional<std::string_view> outputName, CountyLineForm form) {
   Converted result;
   MemorySource source(input);
   MemorySink sink;
   {
     TextReader reader(source, true);
     TextWriter writer(sink, true);
-    ConvertLog(reader, writer, region, addMobile, outputName, result.log);
+    ConvertLog(reader, writer, region, addMobile, outputName, result.log, form);
     writer.Flush();
   }
   result.output = sink.bytes();

@@ -7,6 +7,7 @@
 
 #include "core/message_log.h"
 #include "counties/region_catalogue.h"
+#include "engine/county_line_form.h"
 
 namespace quorvel::testing {
 
@@ -18,7 +19,8 @@ struct Converted {
 
 // Runs the driver over input bytes in memory with the text-mode rules applied.
 Converted ConvertText(std::string_view input, RegionId region = kPennsylvania, int addMobile = 1,
-                      std::optional<std::string_view> outputName = "out.adi");
+                      std::optional<std::string_view> outputName = "out.adi",
+                      CountyLineForm form = CountyLineForm::kSplit);
 
 // The text with every CR LF turned into LF, for readable expectations.
 std::string WithoutCr(std::string_view text);
