@@ -16,9 +16,8 @@ namespace quorvel {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: quorvel-convert --region REGION [--no-mobile] [--report FILE] INPUT OUTPUT\n"
-    "       quorvel-convert --region REGION [--no-mobile] [--report FILE] --output-dir DIR\n"
-    "                       INPUT...\n"
+    "Usage: quorvel-convert --region REGION [OPTION...] INPUT OUTPUT\n"
+    "       quorvel-convert --region REGION [OPTION...] --output-dir DIR INPUT...\n"
     "       quorvel-convert --list-regions | --help | --version\n";
 
 constexpr const char* kHelp =
@@ -32,6 +31,13 @@ constexpr const char* kHelp =
     "                   records' CONTEST_ID values (PA-QSO-PARTY, NAQP-CW, ...)\n"
     "  --no-mobile      do not add /M to a callsign whose portable suffix was the\n"
     "                   county\n"
+    "  --county-lines FORM  how a county-line QSO is written: split (the default)\n"
+    "                   one QSO per county, each a second after the one before;\n"
+    "                   split-usaca the same, a two-county line also named in\n"
+    "                   USACA_COUNTIES (for the county-hunting awards); single\n"
+    "                   one record with the first county in CNTY and a two-county\n"
+    "                   line in USACA_COUNTIES (for online logbooks, which merge\n"
+    "                   QSOs of one call, band and mode made close together)\n"
     "  --output-dir DIR convert every INPUT to DIR/<its file name>, each listing\n"
     "                   under a line ==> INPUT <==\n"
     "  --report FILE    also write the county report: the counties worked and\n"
@@ -63,6 +69,7 @@ constexpr const char* kStandardStream = "-";
 struct Options {
   std::optional<std::string> region;
   bool addMobile = true;
+  std::optional<std::string> countyLines;
   std::optional<std::string> outputDir;
   std::optional<std::string> report;
   std::vector<std::string> paths;
@@ -77,6 +84,15 @@ void ListRegions(std::ostream& out) {
   for (const RegionId id : RegionChoiceOrder) {
     out << id << '\t' << RegionAbbreviation(id) << '\t' << RegionName(id) << '\n';
   }
+}
+
+// The option that takes a value by that name, if any.
+std::optional<std::string>* ValuedOption(const std::string& name, Options& options) {
+  if (name == "--region") return &options.region;
+  if (name == "--output-dir") return &options.outputDir;
+  if (name == "--county-lines") return &options.countyLines;
+  if (name == "--report") return &options.report;
+  return nullptr;
 }
 
 // What --help, --version and --list-regions print: they end the run at once.
@@ -103,25 +119,15 @@ Parsed ParseOptions(const std::vector<std::string>& arguments, Options& options,
       return Parsed::kDone;
     } else if (argument == "--no-mobile") {
       options.addMobile = false;
-    } else if (argument == "--region" || argument == "--output-dir" || argument == "--report") {
+    } else if (std::optional<std::string>* valued = ValuedOption(argument, options)) {
       if (!hasValue) {
         problem = argument + " needs a value";
         return Parsed::kUsageError;
       }
-      const std::string& value = arguments[++i];
-      if (argument == "--region") {
-        options.region = value;
-      } else if (argument == "--output-dir") {
-        options.outputDir = value;
-      } else {
-        options.report = value;
-      }
-    } else if (argument.rfind("--region=", 0) == 0) {
-      options.region = argument.substr(9);
-    } else if (argument.rfind("--output-dir=", 0) == 0) {
-      options.outputDir = argument.substr(13);
-    } else if (argument.rfind("--report=", 0) == 0) {
-      options.report = argument.substr(9);
+      *valued = arguments[++i];
+    } else if (const std::size_t equals = argument.find('=');
+               equals != std::string::npos && ValuedOption(argument.substr(0, equals), options)) {
+      *ValuedOption(argument.substr(0, equals), options) = argument.substr(equals + 1);
     } else {
       problem = "unknown option " + argument;
       return Parsed::kUsageError;
@@ -136,6 +142,7 @@ struct RequestBase {
   bool regionFromLog = false;
   int addMobile = 1;
   CountyReport* report = nullptr;
+  CountyLineForm countyLines = CountyLineForm::kSplit;
 };
 
 StreamRequest MakeRequest(const RequestBase& base, const std::string& input,
@@ -149,6 +156,7 @@ StreamRequest MakeRequest(const RequestBase& base, const std::string& input,
   request.regionFromLog = base.regionFromLog;
   request.addMobile = base.addMobile;
   request.report = base.report;
+  request.countyLines = base.countyLines;
   return request;
 }
 
@@ -333,6 +341,14 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   // Without --region the request itself refuses, exactly as the dialog would.
   RequestBase base;
   base.addMobile = options.addMobile ? 1 : 0;
+  if (options.countyLines) {
+    const std::optional<CountyLineForm> form = ParseCountyLineForm(*options.countyLines);
+    if (!form) {
+      return UsageError(err, "unknown county-line form '" + *options.countyLines +
+                                 "' (split, split-usaca or single)");
+    }
+    base.countyLines = *form;
+  }
   if (options.region && EqualsIgnoringCase(*options.region, "auto")) {
     base.regionFromLog = true;
   } else if (options.region) {

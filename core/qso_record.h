@@ -32,6 +32,13 @@ class QsoRecord {
     return slots_[count_ >= 2 ? count_ - 2 : 0];
   }
 
+  // A new slot just after the field at index.
+  AdifField& InsertAfter(std::size_t index) {
+    Append();
+    for (std::size_t i = count_ - 1; i > index + 1; --i) std::swap(slots_[i], slots_[i - 1]);
+    return slots_[index + 1];
+  }
+
   void Clear() { count_ = 0; }
 
   // Copies every text that still views the reader's bytes, before those

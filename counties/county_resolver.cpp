@@ -10,10 +10,7 @@ namespace quorvel {
 
 namespace {
 
-struct County {
-  std::string_view state;
-  std::string_view name;
-};
+using County = RegionCounty;
 
 std::optional<County> SearchState(std::string_view value, const StateCountyTable& table,
                                   std::string_view state) {
@@ -53,6 +50,16 @@ std::string_view LastWord(std::string_view value) {
 }
 
 }  // namespace
+
+std::optional<RegionCounty> FindRegionCounty(std::string_view value, RegionId region) {
+  // The resolver's order: states, Canadian areas and sections come first, and
+  // NAQP has no counties.
+  if (FindStateAbbreviation(value) || FindCanadianArea(value) || region == kNaqp) {
+    return std::nullopt;
+  }
+  if (region == kPennsylvania && FindSectionState(value)) return std::nullopt;
+  return SearchRegion(value, region);
+}
 
 int ResolveCounty(AdifField& field, RegionId region, std::string_view callsign, MessageLog& log) {
   const std::string_view value = field.value;

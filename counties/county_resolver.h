@@ -2,6 +2,7 @@
 // CNTY field holding "state,county", a Canadian value left alone, or a warning.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "core/adif_field.h"
@@ -13,5 +14,16 @@ namespace quorvel {
 // value is the field's upper-cased value; returns 1 when the field became a
 // CNTY field, 0 otherwise. Warnings name the callsign.
 int ResolveCounty(AdifField& field, RegionId region, std::string_view callsign, MessageLog& log);
+
+// A county of the region's tables, as constant text.
+struct RegionCounty {
+  std::string_view state;
+  std::string_view name;
+};
+
+// The county that ResolveCounty would make of an upper-cased value, or none
+// where it would make a state, keep a Canadian value or warn. Changes nothing
+// and reports nothing.
+std::optional<RegionCounty> FindRegionCounty(std::string_view value, RegionId region);
 
 }  // namespace quorvel

@@ -95,7 +95,8 @@ ConversionResult RunStreamConversion(const StreamRequest& request) {
   {
     TextReader reader(*input, input->NeedsTextTranslation());
     TextWriter writer(*output, output->NeedsTextTranslation());
-    ConvertLog(reader, writer, region, request.addMobile, outputName, log, request.report);
+    ConvertLog(reader, writer, region, request.addMobile, outputName, log, request.report,
+               request.countyLines);
     written = writer.Flush();
     read = !reader.Failed();
   }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "counties/region_catalogue.h"
+#include "engine/county_line_form.h"
 
 namespace quorvel {
 class CountyReport;
@@ -43,6 +44,7 @@ struct StreamRequest {
   // Filled with this log's counties when given; a batch hands the same one
   // to every log, for the sum.
   CountyReport* report = nullptr;
+  CountyLineForm countyLines = CountyLineForm::kSplit;
 };
 
 ConversionResult RunStreamConversion(const StreamRequest& request);

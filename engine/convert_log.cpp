@@ -29,8 +29,14 @@ struct NameFacts {
 // block moves on is copied.
 class Driver {
  public:
-  Driver(TextWriter& output, RegionId region, int addMobile, MessageLog& log, CountyReport* report)
-      : output_(output), region_(region), addMobile_(addMobile), log_(log), report_(report) {}
+  Driver(TextWriter& output, RegionId region, int addMobile, CountyLineForm form, MessageLog& log,
+         CountyReport* report)
+      : output_(output),
+        region_(region),
+        addMobile_(addMobile),
+        form_(form),
+        log_(log),
+        report_(report) {}
 
   void Header(std::string_view bytes) { output_.Put(bytes); }
   NameFacts ReadName(std::string_view name) const;
@@ -45,14 +51,14 @@ class Driver {
   TextWriter& output_;
   RegionId region_;
   int addMobile_;
+  CountyLineForm form_;
   MessageLog& log_;
   CountyReport* report_;
   QsoRecord record_;
   std::tm time_ = InitialQsoTime();
   bool recordOpen_ = false;
   long long converted_ = 0;
-  long long writtenQsos_ = 0;
-  long long countyLines_ = 0;
+  OutputTally tally_;
   LocalTimeCache clock_;
 };
 
@@ -84,8 +90,8 @@ void Driver::Tag(const ScannedTag& tag, const NameFacts& facts, bool endsRecord)
 
 void Driver::CompleteRecord() {
   record_.startTime = MakeStartTime(time_, clock_);
-  converted_ += ProcessRecord(output_, region_, addMobile_, record_, writtenQsos_, countyLines_,
-                              log_, clock_, report_);
+  converted_ +=
+      ProcessRecord(output_, region_, addMobile_, form_, record_, tally_, log_, clock_, report_);
   if (report_ != nullptr) report_->CountRecordRead();
   record_.Clear();
   recordOpen_ = false;
@@ -99,13 +105,13 @@ void Driver::Finish(const LogScan& scan, std::optional<std::string_view> outputN
     AddMessage(kWarningList, log_,
                "WARNING: Last record has no end-of-record tag and was not written.");
   }
-  if (report_ != nullptr) report_->AddWritten(writtenQsos_, countyLines_);
-  std::string converted = countyLines_ != 0 ? "\nConverted " : "Converted ";
+  if (report_ != nullptr) report_->AddWritten(tally_.writtenQsos, tally_.countyLines);
+  std::string converted = tally_.countyLines != 0 ? "\nConverted " : "Converted ";
   converted.append(std::to_string(converted_)).append(" ");
   converted.append(RegionName(region_)).append(" counties.");
   AddMessage(kInformationList, log_, std::move(converted));
 
-  std::string wrote = "Wrote " + std::to_string(writtenQsos_) + " QSOs";
+  std::string wrote = "Wrote " + std::to_string(tally_.writtenQsos) + " QSOs";
   if (outputName) wrote.append(" to ").append(*outputName);
   AddMessage(kInformationList, log_, std::move(wrote));
 }
@@ -113,8 +119,9 @@ void Driver::Finish(const LogScan& scan, std::optional<std::string_view> outputN
 }  // namespace
 
 void ConvertLog(TextReader& input, TextWriter& output, RegionId region, int addMobile,
-                std::optional<std::string_view> outputName, MessageLog& log, CountyReport* report) {
-  Driver driver(output, region, addMobile, log, report);
+                std::optional<std::string_view> outputName, MessageLog& log, CountyReport* report,
+                CountyLineForm form) {
+  Driver driver(output, region, addMobile, form, log, report);
   const LogScan scan = ScanLog(input, driver);
   driver.Finish(scan, outputName);
 }

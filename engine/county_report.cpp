@@ -152,8 +152,9 @@ void CountyReport::AddWritten(long long qsos, long long countyLineQsos) {
   totals_.countyLineQsos += countyLineQsos;
 }
 
-void ReportWrittenCopy(CountyReport& report, const QsoRecord& record, std::string_view county) {
-  report.CountQso(&county, 1, ValueOf(record, "BAND"), ValueOf(record, "MODE"));
+void ReportWrittenCopy(CountyReport& report, const QsoRecord& record,
+                       const std::string_view* counties, std::size_t count) {
+  report.CountQso(counties, count, ValueOf(record, "BAND"), ValueOf(record, "MODE"));
 }
 
 }  // namespace quorvel

@@ -104,8 +104,10 @@ class CountyReport {
   ReportTotals totals_;
 };
 
-// The hook where a record copy's CNTY is written: counts it with the
-// record's BAND and MODE.
-void ReportWrittenCopy(CountyReport& report, const QsoRecord& record, std::string_view county);
+// The hook where a record copy's CNTY is written: counts the counties it
+// carries (its CNTY, or a whole county line in one record) with the record's
+// BAND and MODE.
+void ReportWrittenCopy(CountyReport& report, const QsoRecord& record,
+                       const std::string_view* counties, std::size_t count);
 
 }  // namespace quorvel

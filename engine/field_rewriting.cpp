@@ -12,6 +12,9 @@ namespace quorvel {
 
 namespace {
 
+// Four counties meet at the most at one point.
+constexpr std::size_t kLongestCountyLine = 4;
+
 // Most names are told apart from a constant by their length or their first
 // letter, before a full comparison.
 bool Is(std::string_view text, std::string_view constant) {
@@ -43,7 +46,8 @@ class Rewriter {
 
  private:
   void RewriteComment(std::size_t index);
-  void RewriteCountyField(AdifField& field);
+  void RewriteCountyField(std::size_t index);
+  bool SplitCountyLine(std::size_t index);
   void RemovePortableSuffix(std::string_view value);
   void RemoveRepeatedCounties();
   std::string_view Callsign() const {
@@ -81,7 +85,7 @@ RewriteResult Rewriter::Run() {
         if (field.hasValue) RewriteComment(i);
         break;
       case kCountyName:
-        if (field.hasValue) RewriteCountyField(field);
+        if (field.hasValue) RewriteCountyField(i);
         break;
       default:
         break;
@@ -112,7 +116,8 @@ void Rewriter::RewriteComment(std::size_t index) {
   value.Truncate(value.view().find_last_not_of(' ') + 1);
 }
 
-void Rewriter::RewriteCountyField(AdifField& field) {
+void Rewriter::RewriteCountyField(std::size_t index) {
+  AdifField& field = record_.field(index);
   const std::string_view value = field.value;
   const bool hasComma = value.find(',') != std::string_view::npos;
   if (!hasComma &&
@@ -122,9 +127,42 @@ void Rewriter::RewriteCountyField(AdifField& field) {
   }
   RemovePortableSuffix(field.value);
   if (hasComma || Is(field.value, "DX")) return;
+  if (SplitCountyLine(index)) return;
   const int resolved = ResolveCounty(field, region_, Callsign(), log_);
   countyCount_ += resolved;
   if (report_ != nullptr) report_->NoteResolved(field, resolved, Callsign());
+}
+
+// A county line typed into one field, CEN/BLA: when every part is a county,
+// the field becomes the first county's CNTY and each further county gets a
+// CNTY field of its own after it, as if the line had been logged in several
+// fields. Anything else (an empty part, a state, a typo) leaves the value to
+// the resolver whole, so it is reported as it was logged.
+bool Rewriter::SplitCountyLine(std::size_t index) {
+  const std::string_view value = record_.field(index).value;
+  if (value.find('/') == std::string_view::npos) return false;
+  std::array<RegionCounty, kLongestCountyLine> counties{};
+  std::size_t count = 0;
+  for (std::size_t from = 0;;) {
+    const std::size_t slash = std::min(value.find('/', from), value.size());
+    const std::string_view part = value.substr(from, slash - from);
+    if (part.empty() || count == counties.size()) return false;
+    const std::optional<RegionCounty> county = FindRegionCounty(part, region_);
+    if (!county) return false;
+    counties[count++] = *county;
+    if (slash == value.size()) break;
+    from = slash + 1;
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    AdifField& field = i == 0 ? record_.field(index) : record_.InsertAfter(index + i - 1);
+    std::string text(counties[i].state);
+    text.append(",").append(counties[i].name);
+    field.Set("CNTY", text);
+  }
+  // Each part counts as a county converted; repeats go with the other
+  // repeated counties.
+  countyCount_ += static_cast<long long>(count);
+  return true;
 }
 
 // W9ABC/CEN working from CEN county logs as W9ABC, or W9ABC/M when asked.

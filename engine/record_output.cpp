@@ -1,8 +1,10 @@
 #include "engine/record_output.h"
 
 #include <string>
+#include <vector>
 
 #include "engine/adif_writer.h"
+#include "engine/ascii.h"
 #include "engine/county_report.h"
 #include "engine/field_rewriting.h"
 #include "engine/qso_time.h"
@@ -11,17 +13,26 @@ namespace quorvel {
 
 namespace {
 
+constexpr std::string_view kUsacaName = "USACA_COUNTIES";
+
+bool IsUsacaName(std::string_view name) { return EqualsIgnoringCase(name, kUsacaName); }
+
 struct CopyState {
   long long countyCount;
   long long remaining;
   std::string_view callsign;
+  // The line's two counties as ADIF writes them, "PA,Centre:PA,Blair", when
+  // every copy carries them; empty otherwise.
+  std::string usaca;
+  // The line's counties when one record carries them all, for the report;
+  // empty when each copy carries its own.
+  std::vector<std::string_view> carried;
 };
 
 // Writes one copy; returns false when it took no CNTY field although copies
 // remain (no field left to take them from).
 bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, CopyState& state,
-               long long& countyLines, MessageLog& log, LocalTimeCache& clock,
-               CountyReport* report) {
+               OutputTally& tally, MessageLog& log, LocalTimeCache& clock, CountyReport* report) {
   bool stateWritten = false;
   bool countyWritten = false;
   const QsoDateTime when = FormatStartTime(startTime, clock);
@@ -41,19 +52,30 @@ bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, Co
       if (countyWritten) continue;
       column = WriteAdifField(output, field, column);
       countyWritten = true;
-      if (report != nullptr) ReportWrittenCopy(*report, record, field.value);
+      if (report != nullptr) {
+        const std::string_view county = field.value;
+        if (state.carried.empty()) {
+          ReportWrittenCopy(*report, record, &county, 1);
+        } else {
+          ReportWrittenCopy(*report, record, state.carried.data(), state.carried.size());
+        }
+      }
       if (state.countyCount > 1 && state.remaining != state.countyCount) {
         std::string text = "INFO: Adding QSO for ";
         text.append(state.callsign).append(" on ").append(field.value).append(" county line.");
         AddMessage(kInformationList, log, std::move(text));
-        ++countyLines;
+        ++tally.countyLines;
       }
       const std::string_view countyState = std::string_view(field.value).substr(0, 2);
       column = WriteAdifField(output, "STATE", &countyState, column);
+      if (!state.usaca.empty()) {
+        const std::string_view usaca = state.usaca;
+        column = WriteAdifField(output, kUsacaName, &usaca, column);
+      }
       --state.remaining;
       stateWritten = true;
       field.name.clear();
-    } else {
+    } else if (state.usaca.empty() || !IsUsacaName(field.name)) {
       column = WriteAdifField(output, field, column);
     }
   }
@@ -61,21 +83,87 @@ bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, Co
   return countyWritten || state.remaining <= 0;
 }
 
+// The counties of a county line in the order of its copies: the values of
+// the CNTY fields that the copies take, one each.
+std::vector<std::string_view> LineCounties(const QsoRecord& record, long long countyCount) {
+  std::vector<std::string_view> counties;
+  for (std::size_t i = 0; i < record.fieldCount(); ++i) {
+    if (static_cast<long long>(counties.size()) == countyCount) break;
+    const AdifField& field = record.field(i);
+    if (std::string_view(field.name) == "CNTY") counties.push_back(field.value);
+  }
+  return counties;
+}
+
+std::string Joined(const std::vector<std::string_view>& counties, std::size_t from,
+                   std::string_view separator) {
+  std::string text;
+  for (std::size_t i = from; i < counties.size(); ++i) {
+    if (i > from) text.append(separator);
+    text.append(counties[i]);
+  }
+  return text;
+}
+
+bool HasUsacaField(const QsoRecord& record) {
+  for (std::size_t i = 0; i < record.fieldCount(); ++i) {
+    if (IsUsacaName(record.field(i).name)) return true;
+  }
+  return false;
+}
+
+// Decides what the copies of a county line carry and says what the chosen
+// form does with the line. Returns the number of copies to write.
+long long PlanCountyLine(const QsoRecord& record, CountyLineForm form, CopyState& state,
+                         OutputTally& tally, MessageLog& log) {
+  const long long copies = form == CountyLineForm::kSingle ? 1 : state.countyCount;
+  if (form == CountyLineForm::kSplit || state.countyCount < 2) return copies;
+  const std::vector<std::string_view> counties = LineCounties(record, state.countyCount);
+  // A county is worked whichever form carried it.
+  if (form == CountyLineForm::kSingle) state.carried = counties;
+  if (counties.size() == 2) {
+    state.usaca = Joined(counties, 0, ":");
+    if (!tally.toldUsacaReplaced && HasUsacaField(record)) {
+      tally.toldUsacaReplaced = true;
+      AddMessage(kInformationList, log,
+                 "INFO: USACA_COUNTIES fields of the log are replaced by the county lines' "
+                 "counties.");
+    }
+    if (form == CountyLineForm::kSingle) {
+      std::string text = "INFO: One record for ";
+      text.append(state.callsign).append(" on the county line ").append(state.usaca);
+      AddMessage(kInformationList, log, text.append(" (USACA_COUNTIES)."));
+    }
+  } else if (form == CountyLineForm::kSplitUsaca) {
+    std::string text = "INFO: No USACA_COUNTIES for ";
+    text.append(state.callsign).append(": it holds two counties, the line has ");
+    text.append(std::to_string(counties.size())).append(" (");
+    AddMessage(kInformationList, log, text.append(Joined(counties, 0, "; ")).append(")."));
+  } else {
+    std::string text = "WARNING: ";
+    text.append(state.callsign).append(" on a line of ").append(std::to_string(counties.size()));
+    text.append(" counties: one record carries ").append(counties[0]);
+    text.append(" only; not written: ");
+    AddMessage(kWarningList, log, text.append(Joined(counties, 1, "; ")).append("."));
+  }
+  return copies;
+}
+
 }  // namespace
 
-long long ProcessRecord(TextWriter& output, RegionId region, int addMobile, QsoRecord& record,
-                        long long& writtenQsos, long long& countyLines, MessageLog& log,
+long long ProcessRecord(TextWriter& output, RegionId region, int addMobile, CountyLineForm form,
+                        QsoRecord& record, OutputTally& tally, MessageLog& log,
                         LocalTimeCache& clock, CountyReport* report) {
   const RewriteResult rewritten = RewriteRecordFields(record, region, addMobile, log, report);
   // Copies clear only names of CNTY fields, so the callsign's text stays put.
-  CopyState state{rewritten.countyCount, rewritten.countyCount, rewritten.callsign};
+  CopyState state{rewritten.countyCount, rewritten.countyCount, rewritten.callsign, {}};
+  const long long copies = PlanCountyLine(record, form, state, tally, log);
   std::int64_t startTime = record.startTime;
-  for (;;) {
-    const bool tookCounty =
-        WriteCopy(output, record, startTime, state, countyLines, log, clock, report);
+  for (long long written = 0;;) {
+    const bool tookCounty = WriteCopy(output, record, startTime, state, tally, log, clock, report);
     ++startTime;
-    ++writtenQsos;
-    if (state.remaining <= 0 || !tookCounty) break;
+    ++tally.writtenQsos;
+    if (++written >= copies || state.remaining <= 0 || !tookCounty) break;
   }
   return rewritten.countyCount;
 }

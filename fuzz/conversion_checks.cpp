@@ -150,7 +150,8 @@ std::string CheckReport(std::string_view log, const MemoryConversion& first, Reg
                         int addMobile, const Summary& summary) {
   CountyReport report;
   report.BeginLog("in.adi", region);
-  const MemoryConversion reported = ConvertInMemory(log, region, addMobile, 0, kOutputName, &report);
+  const MemoryConversion reported =
+      ConvertInMemory(log, region, addMobile, 0, kOutputName, &report);
   if (std::string problem = CheckTime(reported, log.size(), "the conversion with a report");
       !problem.empty()) {
     return problem;

@@ -7,6 +7,7 @@
 
 #include "core/message_log.h"
 #include "counties/region_catalogue.h"
+#include "engine/county_line_form.h"
 #include "fuzz/memory_conversion.h"
 
 namespace quorvel::testing {
@@ -16,8 +17,9 @@ using Converted = fuzzing::MemoryConversion;
 // The in-memory conversion with the defaults of most tests.
 inline Converted ConvertText(std::string_view input, RegionId region = kPennsylvania,
                              int addMobile = 1,
-                             std::optional<std::string_view> outputName = "out.adi") {
-  return fuzzing::ConvertInMemory(input, region, addMobile, 0, outputName);
+                             std::optional<std::string_view> outputName = "out.adi",
+                             CountyLineForm form = CountyLineForm::kSplit) {
+  return fuzzing::ConvertInMemory(input, region, addMobile, 0, outputName, nullptr, form);
 }
 
 // The text with every CR LF turned into LF, for readable expectations.
