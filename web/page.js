@@ -9,6 +9,7 @@ const fileInput = element('input-file');
 const outputField = element('output-name');
 const regionList = element('region');
 const addMobile = element('add-mobile');
+const countyLineList = element('county-lines');
 const convertButton = element('convert');
 const progress = element('progress');
 const messages = element('messages');
@@ -60,7 +61,7 @@ function setBusy(working) {
 function onWorkerMessage(message) {
   switch (message.type) {
     case 'ready':
-      if (!texts) fillRegionList(message.regions);
+      if (!texts) fillLists(message.regions, message.countyLineForms);
       texts = message;
       workerReady = true;
       setBusy(false);
@@ -94,9 +95,12 @@ function onWorkerFailure() {
   showMessage(engineFailure, true);
 }
 
-function fillRegionList(names) {
-  for (const name of names) regionList.add(new Option(name));
+function fillLists(regions, countyLineForms) {
+  for (const name of regions) regionList.add(new Option(name));
   regionList.selectedIndex = -1;
+  // The engine's first form is its default.
+  for (const name of countyLineForms) countyLineList.add(new Option(name));
+  countyLineList.selectedIndex = 0;
 }
 
 // A long listing is built a few parts at a time, between which the page
@@ -185,6 +189,7 @@ function convert() {
     outputName: outputField.value,
     regionItem: regionList.selectedIndex,
     addMobile: addMobile.checked ? 1 : 0,
+    countyLineItem: countyLineList.selectedIndex,
   });
 }
 

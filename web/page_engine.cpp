@@ -10,6 +10,7 @@
 
 #include "counties/region_catalogue.h"
 #include "engine/conversion_request.h"
+#include "engine/county_line_form.h"
 #include "engine/county_report.h"
 #include "engine/report_formats.h"
 #include "ui/about.h"
@@ -22,6 +23,7 @@ namespace {
 // only, so that this table is the one list of them.
 enum class PageText {
   kRegionName,
+  kCountyLineForm,
   kAbout,
   kHomePage,
   kBrowserError,
@@ -32,8 +34,8 @@ enum class PageText {
   kReportCsvName,
 };
 constexpr const char* kPageTextNames[] = {
-    "regionName", "about",      "homePage",  "browserError",  "refusal",
-    "line",       "reportLine", "reportCsv", "reportCsvName",
+    "regionName", "countyLineForm", "about",      "homePage",  "browserError",
+    "refusal",    "line",           "reportLine", "reportCsv", "reportCsvName",
 };
 static_assert(sizeof kPageTextNames / sizeof kPageTextNames[0] ==
                   static_cast<std::size_t>(PageText::kReportCsvName) + 1,
@@ -82,17 +84,21 @@ EMSCRIPTEN_KEEPALIVE void quorvel_page_texts() {
   for (const quorvel::RegionId region : quorvel::RegionChoiceOrder) {
     Send(PageText::kRegionName, quorvel::RegionName(region));
   }
+  for (const quorvel::CountyLineFormText& form : quorvel::CountyLineForms) {
+    Send(PageText::kCountyLineForm, form.caption);
+  }
   Send(PageText::kAbout, quorvel::ui::AboutText());
   Send(PageText::kHomePage, quorvel::ui::HomePageAddress);
   Send(PageText::kBrowserError, quorvel::ui::kBrowserError);
 }
 
-// regionItem is the index of the chosen item of the region list, -1 for none.
+// regionItem is the index of the chosen item of the region list, -1 for none;
+// countyLineItem that of the county-line list (out of range: the default).
 // Returns 1 when the log was converted (the listing was sent), 0 when the
 // request was refused (its one error text was sent).
 EMSCRIPTEN_KEEPALIVE int quorvel_convert(const char* input, std::size_t inputLength,
                                          const char* output, std::size_t outputLength,
-                                         int regionItem, int addMobile) {
+                                         int regionItem, int addMobile, int countyLineItem) {
   const quorvel::RegionId region = quorvel::ui::RegionOfItem(regionItem);
   quorvel::CountyReport report;
   quorvel::StreamRequest request;
@@ -100,6 +106,10 @@ EMSCRIPTEN_KEEPALIVE int quorvel_convert(const char* input, std::size_t inputLen
   request.outputPath = PagePath(std::string(output, outputLength));
   request.region = region;
   request.addMobile = addMobile;
+  if (countyLineItem >= 0 &&
+      static_cast<std::size_t>(countyLineItem) < quorvel::CountyLineForms.size()) {
+    request.countyLines = quorvel::CountyLineForms[static_cast<std::size_t>(countyLineItem)].form;
+  }
   request.report = &report;
   const quorvel::ConversionResult result = quorvel::RunStreamConversion(request);
   if (!result.ok()) {

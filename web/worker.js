@@ -50,6 +50,7 @@ async function start(wasm) {
   postMessage({
     type: 'ready',
     regions: allOf(texts, 'regionName'),
+    countyLineForms: allOf(texts, 'countyLineForm'),
     about: oneOf(texts, 'about'),
     homePage: oneOf(texts, 'homePage'),
     browserError: oneOf(texts, 'browserError'),
@@ -86,14 +87,15 @@ function clearFolder() {
   }
 }
 
-function convert({ file, outputName, regionItem, addMobile }) {
+function convert({ file, outputName, regionItem, addMobile, countyLineItem }) {
   const inputName = file ? file.name : '';
   clearFolder();
   placeInput(file, inputName);
   pieces = [];
   const converted = withBytes(inputName, (input, inputLength) =>
     withBytes(outputName, (output, outputLength) =>
-      engine._quorvel_convert(input, inputLength, output, outputLength, regionItem, addMobile)));
+      engine._quorvel_convert(input, inputLength, output, outputLength, regionItem, addMobile,
+        countyLineItem)));
   const texts = takeTexts();
   if (!converted) {
     clearFolder();

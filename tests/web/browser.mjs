@@ -50,11 +50,15 @@ export async function openPage(pagePath, { viewport = { width: 900, height: 760 
 
 // Chooses the input, output name, region and option, presses Convert and
 // waits for the download; returns its bytes and the list items.
-export async function convertThroughPage(page, { input, output, region, addMobile = true }) {
+// countyLines is the index of the county-line form, in the engine's order.
+export async function convertThroughPage(
+  page, { input, output, region, addMobile = true, countyLines = 0 },
+) {
   await page.getByLabel('Input').setInputFiles(input);
   if (output !== undefined) await page.getByLabel('Output').fill(output);
   await page.getByLabel('State').selectOption({ label: region });
   await page.getByLabel('Add /M to mobiles').setChecked(addMobile);
+  await page.getByLabel('County lines').selectOption({ index: countyLines });
   const download = page.waitForEvent('download', { timeout: 600000 });
   await page.getByRole('button', { name: 'Convert' }).click();
   const file = await download;

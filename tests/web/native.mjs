@@ -11,10 +11,13 @@ export const pagePath = process.env.QUORVEL_PAGE;
 
 // Converts in a folder of its own, so the listing names the output by the
 // bare name the page was given.
-export function convertNatively(input, outputName, region, { addMobile = true, zone = timeZone } = {}) {
+export function convertNatively(
+  input, outputName, region, { addMobile = true, zone = timeZone, countyLines = 'split' } = {},
+) {
   const folder = join(workDir, 'native');
   mkdirSync(folder, { recursive: true });
-  const args = ['--region', region, ...(addMobile ? [] : ['--no-mobile']), input, outputName];
+  const args = ['--region', region, ...(addMobile ? [] : ['--no-mobile']),
+    '--county-lines', countyLines, input, outputName];
   const printed = execFileSync(process.env.QUORVEL_CONVERT, args, {
     cwd: folder,
     env: { ...process.env, TZ: zone },

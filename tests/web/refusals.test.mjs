@@ -103,12 +103,12 @@ test('the keyboard alone reaches every control and converts with Enter', async (
   const { page } = session;
   await page.getByLabel('Input').focus();
   const reached = [];
-  for (let i = 0; i < 7; ++i) {
+  for (let i = 0; i < 8; ++i) {
     await page.keyboard.press('Tab');
     reached.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(reached, ['output-name', 'region', 'add-mobile', 'convert', 'help', 'about',
-    'messages']);
+  assert.deepEqual(reached, ['output-name', 'region', 'add-mobile', 'county-lines', 'convert',
+    'help', 'about', 'messages']);
 
   await page.getByLabel('Output').focus();
   await page.keyboard.press('Control+A');

@@ -26,8 +26,8 @@ after(async () => {
   await session.close();
 });
 
-function expectSameAsNative(input, region, addMobile, got, zone = undefined) {
-  const native = convertNatively(input, got.name, region, { addMobile, zone });
+function expectSameAsNative(input, region, addMobile, got, zone = undefined, countyLines = 'split') {
+  const native = convertNatively(input, got.name, region, { addMobile, zone, countyLines });
   assert.deepEqual(got.lines, native.lines);
   if (!got.bytes.equals(native.bytes)) {
     const kept = join(workDir, `page-${got.name}`);
@@ -55,6 +55,18 @@ test('without /M and under a typed name', async () => {
   assert.ok(got.lines.includes('Wrote 26 QSOs to pa mobile.adi'));
   assert.ok(got.lines.includes('INFO: Changing callsign WA3AER/CEN to WA3AER'));
   expectSameAsNative(input, 'Pennsylvania', false, got);
+});
+
+test('the county-line list reaches the engine', async () => {
+  const input = join(sourceDir, 'samples', 'pa-qso-party.adi');
+  const list = session.page.getByLabel('County lines').locator('option');
+  assert.equal(await list.count(), 3);
+  const got = await convertThroughPage(session.page, {
+    input, output: 'pa-single.adi', region: 'Pennsylvania', countyLines: 2,
+  });
+  assert.ok(got.lines.includes('Wrote 24 QSOs to pa-single.adi'));
+  expectSameAsNative(input, 'Pennsylvania', true, got, undefined, 'single');
+  await session.page.getByLabel('County lines').selectOption({ index: 0 });
 });
 
 test('a log dropped anywhere on the page is the input', async () => {
