@@ -2,7 +2,7 @@
 // zone_answers_main.cpp printed and holds the browser's local-time layer to
 // them, zone by zone (Node follows a change of process.env.TZ).
 //
-// Skipped, and counted: zones that Intl does not know, changeovers on which
+// Skipped, and counted: zones that Intl does not know (under any name), changeovers on which
 // the browser's data and the machine's differ, and the backward pass over a
 // change of standard offset that skips local times, the one case the browser
 // cannot tell from daylight saving (local_time.h).
@@ -21,15 +21,18 @@
 namespace {
 
 // clang-format off
+// Makes zone the process's own; 0 where Intl does not know it (by this name
+// or as an alias of another).
 EM_JS(int, QuorvelUseZone, (const char* zone), {
   const name = UTF8ToString(zone);
+  let known;
   try {
-    new Intl.DateTimeFormat("en", { timeZone: name });
+    known = new Intl.DateTimeFormat("en", { timeZone: name }).resolvedOptions().timeZone;
   } catch (e) {
     return 0;
   }
   process.env.TZ = name;
-  return Intl.DateTimeFormat().resolvedOptions().timeZone === name ? 1 : 0;
+  return Intl.DateTimeFormat().resolvedOptions().timeZone === known ? 1 : 0;
 });
 // clang-format on
 
