@@ -63,7 +63,10 @@ namespace quorvel {
 // the platform cannot represent the time; tm is then unspecified.
 bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds, std::int64_t& lastOffset);
 // The same with a fresh start (lastOffset 0) where the platform keeps none.
-bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds);
+inline bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
+  std::int64_t lastOffset = 0;
+  return PlatformMakeLocalTime(tm, seconds, lastOffset);
+}
 
 // As localtime. False where the platform cannot represent the time.
 bool PlatformLocalTime(std::int64_t seconds, std::tm& tm);

@@ -31,11 +31,6 @@ bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds, std::int64_t& las
   return true;
 }
 
-bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
-  std::int64_t lastOffset = 0;
-  return PlatformMakeLocalTime(tm, seconds, lastOffset);
-}
-
 bool PlatformLocalTime(std::int64_t seconds, std::tm& tm) {
   const time_t value = static_cast<time_t>(seconds);
   return ::localtime_r(&value, &tm) != nullptr;

@@ -168,11 +168,6 @@ bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds, std::int64_t& las
   return true;
 }
 
-bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
-  std::int64_t lastOffset = 0;
-  return PlatformMakeLocalTime(tm, seconds, lastOffset);
-}
-
 bool PlatformLocalTime(std::int64_t seconds, std::tm& tm) {
   std::int64_t offset = 0;
   return ReadLocal(seconds, tm, offset);

@@ -16,11 +16,6 @@ bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds, std::int64_t& las
   return true;
 }
 
-bool PlatformMakeLocalTime(std::tm& tm, std::int64_t& seconds) {
-  std::int64_t lastOffset = 0;
-  return PlatformMakeLocalTime(tm, seconds, lastOffset);
-}
-
 bool PlatformLocalTime(std::int64_t seconds, std::tm& tm) {
   const __time64_t value = static_cast<__time64_t>(seconds);
   return _localtime64_s(&tm, &value) == 0;
