@@ -62,6 +62,17 @@ bool ValidOptions(const quorvel_options* options) {
          options->county_lines < static_cast<int>(CountyLineForms.size());
 }
 
+// A message may hold line feeds ("\nConverted ..."); every window splits
+// there, so each piece is a line of its own.
+void HandLines(const std::string& text, int kind, quorvel_listing_fn fn, void* context) {
+  std::size_t start = 0;
+  for (std::size_t end = text.find('\n'); end != std::string::npos;
+       start = end + 1, end = text.find('\n', start)) {
+    fn(context, kind, text.substr(start, end - start).c_str());
+  }
+  fn(context, kind, text.c_str() + start);
+}
+
 // Hands the listing over line by line, each with the kind of its list; the
 // empty line after a list keeps that list's kind.
 void HandListing(const std::vector<std::string>& listing, const std::array<std::size_t, 3>& sizes,
@@ -71,7 +82,7 @@ void HandListing(const std::vector<std::string>& listing, const std::array<std::
   for (int kind = 0; kind < 3; ++kind) {
     if (sizes[kind] == 0) continue;
     for (std::size_t i = 0; i <= sizes[kind] && line < listing.size(); ++i, ++line) {
-      fn(context, kind, listing[line].c_str());
+      HandLines(listing[line], kind, fn, context);
     }
   }
 }
