@@ -106,7 +106,12 @@ ConversionResult RunStreamConversion(const StreamRequest& request) {
   // A run that lost data must not look like a success.
   if (!written) return Failure("ERROR: Could not write output file.");
   if (!read) return Failure("ERROR: Could not read input file.");
-  return ConversionResult{{}, ListMessages(std::move(log))};
+  ConversionResult result;
+  for (std::size_t list = 0; list < log.lists.size(); ++list) {
+    result.listSizes[list] = log.lists[list].size();
+  }
+  result.listing = ListMessages(std::move(log));
+  return result;
 }
 
 }  // namespace quorvel

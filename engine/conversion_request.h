@@ -2,6 +2,8 @@
 // converted, and the run's messages returned as the lines of the list.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,10 @@ struct ConversionResult {
   // Set when the region was to come from the log and the log did not name
   // exactly one; error then says what it named.
   bool regionUnknown = false;
+  // How many of listing's messages are information, warnings and errors (the
+  // empty line after each list not counted), so that a caller can tell the
+  // kind of every line.
+  std::array<std::size_t, 3> listSizes{};
 
   bool ok() const { return error.empty(); }
 };

@@ -34,7 +34,7 @@ test_packages=(
   qt6-base-dev desktop-file-utils fonts-dejavu-core
   clang libclang-rt-14-dev
   emscripten nodejs npm chromium
-  dpkg-dev fakeroot file lintian man-db zip unzip
+  dpkg-dev fakeroot file lintian man-db zip unzip pkg-config python3-pytest
 )
 
 # The CTest tests that skip, naming the package, where it is missing.
@@ -51,6 +51,8 @@ declare -A skipped_tests=(
   [npm]='web_page_*'
   [chromium]='web_page_*'
   [playwright-core]='web_page_*'
+  [pkg-config]='installed_library_example'
+  [python3-pytest]='python_package'
 )
 # What the others cost.
 cost() {

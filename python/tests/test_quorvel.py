@@ -1,0 +1,46 @@
+"""The package on the samples, against their checked output, and its errors."""
+
+import os
+import pathlib
+
+import pytest
+
+import quorvel
+
+SAMPLES = pathlib.Path(os.environ["QUORVEL_SAMPLES"])
+CASES = [("pa-qso-party", "PA"), ("us-counties-qso-party", 55), ("naqp", "naqp"),
+         ("7qp-neqp-inqp", "multi")]
+
+
+@pytest.mark.parametrize("name,region", CASES)
+def test_converts_the_samples(name, region, tmp_path, monkeypatch):
+    expected_log = (SAMPLES / "expected" / f"{name}.adi").read_bytes()
+    expected = (SAMPLES / "expected" / f"{name}.txt").read_text()
+    monkeypatch.chdir(tmp_path)
+    result = quorvel.convert(str(SAMPLES / f"{name}.adi"), f"{name}.adi", region=region)
+    assert result.listing == expected
+    assert (tmp_path / f"{name}.adi").read_bytes() == expected_log
+    memory = quorvel.convert_bytes((SAMPLES / f"{name}.adi").read_bytes(), region=region)
+    assert memory.output == expected_log
+    assert memory.listing == expected.replace(f" QSOs to {name}.adi\n", " QSOs\n")
+    assert [text for _, text in memory.messages] == memory.listing.splitlines()
+
+
+def test_kinds_regions_and_resolve():
+    result = quorvel.convert_bytes((SAMPLES / "pa-qso-party.adi").read_bytes(), region=37)
+    assert result.messages[0][0] == "info"
+    assert result.messages[-2] == ("warning",
+                                   "WARNING: KB3Z in XYZ is not a valid Pennsylvania county "
+                                   "abbreviation.")
+    assert (37, "PA", "Pennsylvania") in quorvel.regions()
+    assert quorvel.resolve("PA", "CEN") == ("county", "PA,Centre")
+    assert quorvel.resolve("Pennsylvania", "oh") == ("state", "OH")
+    assert quorvel.resolve("PA", "XYZ") == ("unknown", "")
+
+
+def test_refusals_raise_the_system_text(tmp_path):
+    with pytest.raises(quorvel.Error) as refused:
+        quorvel.convert(str(tmp_path / "none.adi"), str(tmp_path / "out.adi"), region="PA")
+    assert str(refused.value) == "ERROR: Could not open input file."
+    with pytest.raises(quorvel.Error):
+        quorvel.convert_bytes(b"", region="XX")
