@@ -156,7 +156,7 @@ long long ProcessRecord(TextWriter& output, RegionId region, int addMobile, Coun
                         LocalTimeCache& clock, CountyReport* report) {
   const RewriteResult rewritten = RewriteRecordFields(record, region, addMobile, log, report);
   // Copies clear only names of CNTY fields, so the callsign's text stays put.
-  CopyState state{rewritten.countyCount, rewritten.countyCount, rewritten.callsign, {}};
+  CopyState state{rewritten.countyCount, rewritten.countyCount, rewritten.callsign, {}, {}};
   const long long copies = PlanCountyLine(record, form, state, tally, log);
   std::int64_t startTime = record.startTime;
   for (long long written = 0;;) {
