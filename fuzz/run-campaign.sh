@@ -28,8 +28,9 @@ run() {  # TARGET SECONDS MAX_LEN
     -dict=fuzz/adif.dict -artifact_prefix=build/fuzz/findings/ -print_final_stats=1 \
     -jobs="$jobs" -workers="$jobs" "$work/$1" fuzz/corpus >"$work/$1.log" 2>&1 || true
   # With -jobs the statistics go to one fuzz-N.log per job.
-  cat fuzz-*.log >>"$work/$1.log" 2>/dev/null || true
-  rm -f fuzz-*.log
+  for job in fuzz-*.log; do
+    if [[ -e "$job" ]]; then mv "$job" "$work/$1.$job"; fi
+  done
 }
 before="$(ls fuzz/corpus | wc -l)"
 findings_before="$(ls build/fuzz/findings | wc -l)"
@@ -42,8 +43,10 @@ for target in quorvel_fuzz_lean quorvel_fuzz; do
     "$work/$target" >>"$work/merge.log" 2>&1
 done
 
-executions="$(awk -F: '/stat::number_of_executed_units/ { n += $2 } END { print n + 0 }' \
-  "$work"/quorvel_fuzz*.log)"
+# Each job's log ends with its count as "#N ..." lines; the largest is its total.
+executions="$(awk 'FNR == 1 { n += last; last = 0 }
+  /^#[0-9]+/ { v = substr($1, 2) + 0; if (v > last) last = v }
+  END { print n + last }' "$work"/quorvel_fuzz*.log)"
 added=$(($(ls fuzz/corpus | wc -l) - before))
 findings=$(($(ls build/fuzz/findings | wc -l) - findings_before))
 echo "campaign: $executions executions, $added new corpus inputs, $findings findings" \
