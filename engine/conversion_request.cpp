@@ -54,6 +54,10 @@ ConversionResult ReadRegion(InputFile& input, RegionId& region, MessageLog& log)
   return {};
 }
 
+ConversionResult ConvertOpened(const StreamRequest& request, RegionId region,
+                               std::unique_ptr<InputFile> input, std::unique_ptr<OutputFile> output,
+                               MessageLog log);
+
 }  // namespace
 
 ConversionResult RunConversion(const std::string& inputPath, const std::string& outputPath,
@@ -85,6 +89,14 @@ ConversionResult RunStreamConversion(const StreamRequest& request) {
                                            : OpenOutputFile(request.outputPath, *input);
   if (!output) return Failure("ERROR: Could not open output file.");
 
+  return ConvertOpened(request, region, std::move(input), std::move(output), std::move(log));
+}
+
+namespace {
+
+ConversionResult ConvertOpened(const StreamRequest& request, RegionId region,
+                               std::unique_ptr<InputFile> input, std::unique_ptr<OutputFile> output,
+                               MessageLog log) {
   const std::optional<std::string_view> outputName =
       request.standardOutput ? std::nullopt : std::optional<std::string_view>(request.outputPath);
   if (request.report != nullptr) {
@@ -112,6 +124,14 @@ ConversionResult RunStreamConversion(const StreamRequest& request) {
   }
   result.listing = ListMessages(std::move(log));
   return result;
+}
+
+}  // namespace
+
+ConversionResult ConvertOpenFiles(const StreamRequest& request, RegionId region,
+                                  std::unique_ptr<InputFile> input,
+                                  std::unique_ptr<OutputFile> output) {
+  return ConvertOpened(request, region, std::move(input), std::move(output), MessageLog{});
 }
 
 }  // namespace quorvel

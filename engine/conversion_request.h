@@ -9,6 +9,7 @@
 
 #include "counties/region_catalogue.h"
 #include "engine/county_line_form.h"
+#include "engine/platform/files.h"
 
 namespace quorvel {
 class CountyReport;
@@ -54,5 +55,11 @@ struct StreamRequest {
 };
 
 ConversionResult RunStreamConversion(const StreamRequest& request);
+
+// The conversion of request over files already open, for region: the last
+// step of RunStreamConversion, open to streams of any kind.
+ConversionResult ConvertOpenFiles(const StreamRequest& request, RegionId region,
+                                  std::unique_ptr<InputFile> input,
+                                  std::unique_ptr<OutputFile> output);
 
 }  // namespace quorvel

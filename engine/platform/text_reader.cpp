@@ -25,14 +25,16 @@ TextReader::TextReader(ByteSource& source, bool translate)
 // Room for size bytes from data_, which starts at a page boundary; the
 // unread bytes move to its start.
 void TextReader::Reserve(std::size_t size) {
-  std::vector<char> storage(size + kPage);
-  char* const data = storage.data() + (kPage - PageOffset(storage.data())) % kPage;
+  // Uninitialised, as only the bytes read are ever looked at.
+  std::unique_ptr<char[]> storage(new char[size + kPage]);
+  char* const data = storage.get() + (kPage - PageOffset(storage.get())) % kPage;
   if (end_ > begin_) std::memcpy(data, data_ + begin_, end_ - begin_);
   end_ -= begin_;
   begin_ = 0;
   storage_.swap(storage);
   data_ = data;
   capacity_ = size;
+  storageSize_ = size + kPage;
 }
 
 bool TextReader::Refill() {

@@ -2,8 +2,8 @@
 // reads as one LF, a lone CR stays, and a byte 0x1A ends the input.
 #pragma once
 
+#include <memory>
 #include <string_view>
-#include <vector>
 
 #include "engine/platform/byte_stream.h"
 
@@ -30,7 +30,7 @@ class TextReader {
   // True once a read from the source failed.
   bool Failed() const { return failed_; }
   // The bytes the reader holds room for: what its memory comes to.
-  std::size_t BufferSize() const { return storage_.size(); }
+  std::size_t BufferSize() const { return storageSize_; }
 
  private:
   bool Fill(std::size_t size);  // reads up to size more bytes after end_; false when none came
@@ -42,7 +42,8 @@ class TextReader {
   bool ended_ = false;
   bool failed_ = false;
   bool pendingCr_ = false;  // a CR ended the last block; its LF may follow
-  std::vector<char> storage_;
+  std::unique_ptr<char[]> storage_;
+  std::size_t storageSize_ = 0;
   char* data_ = nullptr;  // the first page boundary in storage_
   std::size_t capacity_ = 0;
   std::size_t begin_ = 0;  // start of unread data

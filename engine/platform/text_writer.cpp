@@ -4,12 +4,8 @@
 
 namespace quorvel {
 
-namespace {
-constexpr std::size_t kBufferSize = 1 << 20;
-}  // namespace
-
 TextWriter::TextWriter(ByteSink& sink, bool translate)
-    : sink_(sink), translate_(translate), buffer_(kBufferSize) {}
+    : sink_(sink), translate_(translate), buffer_(new char[kFirstSize]) {}
 
 TextWriter::~TextWriter() { Drain(); }
 
@@ -19,10 +15,10 @@ void TextWriter::Put(std::string_view text) {
     const void* lf = translate_ ? std::memchr(text.data(), '\n', chunk) : nullptr;
     if (lf != nullptr) chunk = static_cast<std::size_t>(static_cast<const char*>(lf) - text.data());
     while (chunk > 0) {
-      if (used_ == buffer_.size()) Drain();
-      const std::size_t room = buffer_.size() - used_;
+      if (used_ == size_) MakeRoom();
+      const std::size_t room = size_ - used_;
       const std::size_t n = chunk < room ? chunk : room;
-      std::memcpy(buffer_.data() + used_, text.data(), n);
+      std::memcpy(buffer_.get() + used_, text.data(), n);
       used_ += n;
       text.remove_prefix(n);
       chunk -= n;
@@ -39,8 +35,19 @@ bool TextWriter::Flush() {
   return !failed_;
 }
 
+void TextWriter::MakeRoom() {
+  if (size_ == kBufferSize) {
+    Drain();
+    return;
+  }
+  std::unique_ptr<char[]> larger(new char[2 * size_]);
+  std::memcpy(larger.get(), buffer_.get(), used_);
+  buffer_.swap(larger);
+  size_ *= 2;
+}
+
 void TextWriter::Drain() {
-  if (used_ > 0 && !failed_ && !sink_.Write(buffer_.data(), used_)) failed_ = true;
+  if (used_ > 0 && !failed_ && !sink_.Write(buffer_.get(), used_)) failed_ = true;
   used_ = 0;
 }
 

@@ -1,8 +1,8 @@
 // Buffered output in the text mode of Windows: every LF goes out as CR LF.
 #pragma once
 
+#include <memory>
 #include <string_view>
-#include <vector>
 
 #include "engine/platform/byte_stream.h"
 
@@ -27,10 +27,10 @@ class TextWriter {
   // Commit then takes the bytes up to end.
   static constexpr std::size_t kDirectLimit = 4096;
   char* Reserve(std::size_t size) {
-    if (buffer_.size() - used_ < size) Drain();
-    return buffer_.data() + used_;
+    if (size_ - used_ < size) MakeRoom();
+    return buffer_.get() + used_;
   }
-  void Commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
+  void Commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
   bool Translates() const { return translate_; }
 
   // Hands everything buffered to the sink; false if any write so far failed.
@@ -39,15 +39,24 @@ class TextWriter {
 
  private:
   void PutRaw(char c) {
-    if (used_ == buffer_.size()) Drain();
+    if (used_ == size_) MakeRoom();
     buffer_[used_++] = c;
   }
   void Drain();
+  // Grows the buffer while it is small, and drains it once it is at its
+  // full size.
+  void MakeRoom();
 
   ByteSink& sink_;
   bool translate_;
   bool failed_ = false;
-  std::vector<char> buffer_;
+  // The buffer starts small and uninitialised, since a megabyte set up for
+  // each file costs more than a small log takes to convert; large outputs
+  // still go out a megabyte at a time.
+  static constexpr std::size_t kFirstSize = 1 << 14;
+  static constexpr std::size_t kBufferSize = 1 << 20;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t size_ = kFirstSize;
   std::size_t used_ = 0;
 };
 
