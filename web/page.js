@@ -27,6 +27,10 @@ let workerReady = false;
 let busy = true;
 let downloadAddress = null;
 let countyCsv = null;
+// The input file whose output name the engine is proposing, and whether
+// "Convert" was pressed meanwhile: the conversion then waits for the name.
+let proposing = null;
+let convertWhenProposed = false;
 
 function engineWasm() {
   const text = atob(element('engine-wasm').textContent.trim());
@@ -65,6 +69,10 @@ function onWorkerMessage(message) {
       texts = message;
       workerReady = true;
       setBusy(false);
+      onFileChosen();
+      break;
+    case 'proposed':
+      onOutputProposed(message);
       break;
     case 'progress':
       progress.max = 100;
@@ -90,6 +98,8 @@ function onWorkerMessage(message) {
 // One that never started (a browser without WebAssembly) is not tried again.
 function onWorkerFailure() {
   worker.terminate();
+  proposing = null;
+  convertWhenProposed = false;
   setBusy(true);
   if (workerReady) startWorker();
   showMessage(engineFailure, true);
@@ -168,20 +178,31 @@ function showMessage(text, isError) {
   element('message-ok').focus();
 }
 
-// pa.adi -> pa-cnty.adi
-function proposedOutput(name) {
-  const dot = name.lastIndexOf('.');
-  return dot > 0 ? `${name.slice(0, dot)}-cnty${name.slice(dot)}` : `${name}-cnty`;
-}
-
+// The engine names the output after the input; a name the user typed stays.
 // The file control itself shows the chosen name.
 function onFileChosen() {
   const file = fileInput.files[0];
-  if (file && outputField.value === '') outputField.value = proposedOutput(file.name);
+  if (!file || outputField.value !== '' || !workerReady) return;
+  proposing = file.name;
+  worker.postMessage({ type: 'propose', name: file.name });
+}
+
+function onOutputProposed({ name, output }) {
+  const file = fileInput.files[0];
+  if (file && file.name === name && outputField.value === '') outputField.value = output;
+  proposing = null;
+  if (convertWhenProposed) {
+    convertWhenProposed = false;
+    convert();
+  }
 }
 
 function convert() {
   if (busy) return;
+  if (proposing !== null) {
+    convertWhenProposed = true;
+    return;
+  }
   setBusy(true);
   worker.postMessage({
     type: 'convert',

@@ -32,13 +32,14 @@ enum class PageText {
   kReportLine,
   kReportCsv,
   kReportCsvName,
+  kProposedOutput,
 };
 constexpr const char* kPageTextNames[] = {
-    "regionName", "countyLineForm", "about",      "homePage",  "browserError",
-    "refusal",    "line",           "reportLine", "reportCsv", "reportCsvName",
+    "regionName", "countyLineForm", "about",     "homePage",      "browserError",   "refusal",
+    "line",       "reportLine",     "reportCsv", "reportCsvName", "proposedOutput",
 };
 static_assert(sizeof kPageTextNames / sizeof kPageTextNames[0] ==
-                  static_cast<std::size_t>(PageText::kReportCsvName) + 1,
+                  static_cast<std::size_t>(PageText::kProposedOutput) + 1,
               "every kind of text has its name");
 
 // clang-format off
@@ -51,6 +52,17 @@ void Send(PageText kind, std::string_view text) {
   QuorvelSendText(kPageTextNames[static_cast<std::size_t>(kind)], text.data(), text.size());
 }
 
+// A file's name with text put before its extension: pa.adi -> pa-cnty.adi.
+// A name that is all extension (".adi") or has none keeps its whole self.
+std::string BesideName(std::string_view name, std::string_view added, std::string_view extension) {
+  const std::size_t dot = name.rfind('.');
+  const std::size_t stem = dot == 0 || dot == std::string_view::npos ? name.size() : dot;
+  std::string result(name.substr(0, stem));
+  result += added;
+  result += extension.empty() ? name.substr(stem) : extension;
+  return result;
+}
+
 // The report's text, a list item per line as the listing's.
 void SendReport(const quorvel::CountyReport& report, std::string_view outputName) {
   const std::string text = quorvel::FormatReportText(report);
@@ -61,9 +73,7 @@ void SendReport(const quorvel::CountyReport& report, std::string_view outputName
   }
   Send(PageText::kReportCsv, quorvel::FormatReportCsv(report));
   // pa-cnty.adi -> pa-cnty-counties.csv
-  const std::size_t dot = outputName.rfind('.');
-  std::string name(outputName.substr(0, dot == 0 ? std::string_view::npos : dot));
-  Send(PageText::kReportCsvName, name + "-counties.csv");
+  Send(PageText::kReportCsvName, BesideName(outputName, "-counties", ".csv"));
 }
 
 // The page keeps its files in one folder and downloads under plain names: a
@@ -90,6 +100,11 @@ EMSCRIPTEN_KEEPALIVE void quorvel_page_texts() {
   Send(PageText::kAbout, quorvel::ui::AboutText());
   Send(PageText::kHomePage, quorvel::ui::HomePageAddress);
   Send(PageText::kBrowserError, quorvel::ui::kBrowserError);
+}
+
+// The output name the page proposes for a chosen input file.
+EMSCRIPTEN_KEEPALIVE void quorvel_propose_output(const char* input, std::size_t inputLength) {
+  Send(PageText::kProposedOutput, BesideName(std::string_view(input, inputLength), "-cnty", ""));
 }
 
 // regionItem is the index of the chosen item of the region list, -1 for none;

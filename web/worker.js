@@ -117,13 +117,18 @@ function convert({ file, outputName, regionItem, addMobile, countyLineItem }) {
   postMessage({ type: 'converted', lines, log, report });
 }
 
+function propose({ name }) {
+  withBytes(name, (input, inputLength) => engine._quorvel_propose_output(input, inputLength));
+  postMessage({ type: 'proposed', name, output: oneOf(takeTexts(), 'proposedOutput') });
+}
+
 onmessage = (event) => {
   const message = event.data;
   if (message.type === 'start') {
     start(message.wasm).catch((error) => postMessage({ type: 'failed', reason: String(error) }));
-  } else if (message.type === 'convert') {
+  } else if (message.type === 'propose' || message.type === 'convert') {
     try {
-      convert(message);
+      (message.type === 'propose' ? propose : convert)(message);
     } catch (error) {
       postMessage({ type: 'failed', reason: String(error) });
     }

@@ -68,6 +68,16 @@ export async function convertThroughPage(
   return { name: file.suggestedFilename(), bytes, lines: await listItems(page) };
 }
 
+// The output name the page proposed for the chosen input: the engine's
+// worker answers a moment after the choice.
+export async function proposedOutput(page) {
+  const output = await page.getByLabel('Output').elementHandle();
+  // On a timeout the empty field is returned, for the caller's assertion to name.
+  await page.waitForFunction((field) => field.value !== '', output, { timeout: 10000 })
+    .catch(() => {});
+  return output.inputValue();
+}
+
 export function listItems(page) {
   return page.getByRole('list', { name: 'Messages' }).locator('li').allTextContents();
 }
