@@ -42,6 +42,7 @@ class TextReader {
   bool ended_ = false;
   bool failed_ = false;
   bool pendingCr_ = false;  // a CR ended the last block; its LF may follow
+  std::size_t blockSize_;   // what the next refill reads
   std::unique_ptr<char[]> storage_;
   std::size_t storageSize_ = 0;
   char* data_ = nullptr;  // the first page boundary in storage_
