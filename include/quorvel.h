@@ -44,6 +44,10 @@ QUORVEL_API int quorvel_region_count(void);
  * an id out of range. The texts are constant. */
 QUORVEL_API const char* quorvel_region_abbreviation(int region);
 QUORVEL_API const char* quorvel_region_name(int region);
+/* 1 when the region is one the programs offer (the 44 of the command line's
+ * --list-regions and the window's list), 0 when it is only accepted (the
+ * states without county tables), -1 for an id out of range. */
+QUORVEL_API int quorvel_region_offered(int region);
 /* The region that text names as the command line takes it: a number, an
  * abbreviation or a name, letter case ignored; -1 when none (or text is NULL). */
 QUORVEL_API int quorvel_region_lookup(const char* text);

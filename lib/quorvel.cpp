@@ -14,6 +14,7 @@
 #include "core/message_log.h"
 #include "counties/canadian_sections.h"
 #include "counties/county_resolver.h"
+#include "counties/region_catalogue.h"
 #include "engine/conversion_request.h"
 #include "engine/convert_log.h"
 #include "engine/platform/byte_stream.h"
@@ -140,6 +141,14 @@ const char* quorvel_region_abbreviation(int region) {
 
 const char* quorvel_region_name(int region) {
   return IsValidRegion(region) ? RegionName(region).data() : nullptr;
+}
+
+int quorvel_region_offered(int region) {
+  if (!IsValidRegion(region)) return -1;
+  return std::find(RegionChoiceOrder.begin(), RegionChoiceOrder.end(), region) !=
+                 RegionChoiceOrder.end()
+             ? 1
+             : 0;
 }
 
 int quorvel_region_lookup(const char* text) {

@@ -188,6 +188,17 @@ TEST(Library, NamesRegionsAndResolvesValues) {
   EXPECT_STREQ(quorvel_region_abbreviation(37), "PA");
   EXPECT_STREQ(quorvel_region_name(37), "Pennsylvania");
   EXPECT_EQ(quorvel_region_name(57), nullptr);
+  // The offered regions are the 44 of --list-regions; Alaska has no tables.
+  int offered = 0;
+  for (int region = 0; region < quorvel_region_count(); ++region) {
+    offered += quorvel_region_offered(region);
+  }
+  EXPECT_EQ(offered, 44);
+  EXPECT_EQ(quorvel_region_offered(37), 1);
+  EXPECT_EQ(quorvel_region_offered(quorvel_region_lookup("AK")), 0);
+  EXPECT_EQ(quorvel_region_offered(56), 1);
+  EXPECT_EQ(quorvel_region_offered(57), -1);
+  EXPECT_EQ(quorvel_region_offered(-1), -1);
   EXPECT_EQ(quorvel_region_lookup("7qp"), quorvel_region_lookup("54"));
   EXPECT_STRNE(quorvel_version(), "");
 

@@ -1,8 +1,9 @@
 """Quorvel's county conversion of ADIF logs, over the C library libquorvel.
 
-The library is found by the environment variable QUORVEL_LIBRARY (a path) or
-by its soname, libquorvel.so.1. ctypes releases the interpreter lock during
-each call, so threads convert in parallel.
+The library is the file named by the environment variable QUORVEL_LIBRARY
+(a build tree's), else the installed one found by its soname,
+libquorvel.so.1 (Debian package libquorvel1). ctypes releases the
+interpreter lock during each call, so threads convert in parallel.
 """
 
 from __future__ import annotations
@@ -10,9 +11,9 @@ from __future__ import annotations
 import ctypes
 import os
 from dataclasses import dataclass, field
-from typing import List, Tuple, Union
+from typing import List, NamedTuple, Tuple, Union
 
-__all__ = ["Error", "Result", "regions", "resolve", "convert", "convert_bytes"]
+__all__ = ["Error", "Region", "Result", "regions", "resolve", "convert", "convert_bytes"]
 
 _KINDS = ("info", "warning", "error")
 _RESOLVED = ("unknown", "county", "state", "province")
@@ -30,10 +31,16 @@ class _Options(ctypes.Structure):
 
 
 def _load() -> ctypes.CDLL:
-    lib = ctypes.CDLL(os.environ.get("QUORVEL_LIBRARY", "libquorvel.so.1"))
+    name = os.environ.get("QUORVEL_LIBRARY", "libquorvel.so.1")
+    try:
+        lib = ctypes.CDLL(name)
+    except OSError as error:
+        raise ImportError(f"quorvel needs the C library {name} (Debian package libquorvel1, "
+                          f"or QUORVEL_LIBRARY naming the file): {error}") from None
     lib.quorvel_version.restype = ctypes.c_char_p
     lib.quorvel_region_abbreviation.restype = ctypes.c_char_p
     lib.quorvel_region_name.restype = ctypes.c_char_p
+    lib.quorvel_region_offered.argtypes = [ctypes.c_int]
     lib.quorvel_region_lookup.argtypes = [ctypes.c_char_p]
     lib.quorvel_resolve.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_size_t,
                                     ctypes.c_char_p, ctypes.c_size_t]
@@ -63,10 +70,21 @@ class Result:
     output: bytes = b""
 
 
-def regions() -> List[Tuple[int, str, str]]:
-    """Every region as (id, abbreviation, name)."""
-    return [(i, _lib.quorvel_region_abbreviation(i).decode(),
-             _lib.quorvel_region_name(i).decode())
+class Region(NamedTuple):
+    """A state or contest a log can be converted for. offered: one that the
+    programs list (quorvel-convert --list-regions); the others are states
+    without county tables, accepted all the same."""
+
+    id: int
+    abbreviation: str
+    name: str
+    offered: bool
+
+
+def regions() -> List[Region]:
+    """Every region, by id."""
+    return [Region(i, _lib.quorvel_region_abbreviation(i).decode(),
+                   _lib.quorvel_region_name(i).decode(), _lib.quorvel_region_offered(i) == 1)
             for i in range(_lib.quorvel_region_count())]
 
 

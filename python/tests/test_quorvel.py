@@ -32,7 +32,10 @@ def test_kinds_regions_and_resolve():
     assert result.messages[-2] == ("warning",
                                    "WARNING: KB3Z in XYZ is not a valid Pennsylvania county "
                                    "abbreviation.")
-    assert (37, "PA", "Pennsylvania") in quorvel.regions()
+    regions = quorvel.regions()
+    assert regions[37] == (37, "PA", "Pennsylvania", True)
+    assert regions[0].abbreviation == "AK" and not regions[0].offered
+    assert sum(region.offered for region in regions) == 44
     assert quorvel.resolve("PA", "CEN") == ("county", "PA,Centre")
     assert quorvel.resolve("Pennsylvania", "oh") == ("state", "OH")
     assert quorvel.resolve("PA", "XYZ") == ("unknown", "")
