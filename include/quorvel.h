@@ -3,7 +3,9 @@
  * Every function may be called from several threads at once; conversions keep
  * no state between calls and none shared with each other. Texts handed to a
  * callback are valid only during that call. The library allocates nothing
- * that the caller must free. */
+ * that the caller must free. A conversion gives QSOs on a county line their
+ * times in the process's local time zone, as quorvel-convert does: changing
+ * the TZ environment variable while a conversion runs is not safe. */
 #ifndef QUORVEL_H
 #define QUORVEL_H
 

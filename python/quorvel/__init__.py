@@ -31,7 +31,7 @@ class _Options(ctypes.Structure):
 
 
 def _load() -> ctypes.CDLL:
-    name = os.environ.get("QUORVEL_LIBRARY", "libquorvel.so.1")
+    name = os.environ.get("QUORVEL_LIBRARY") or "libquorvel.so.1"
     try:
         lib = ctypes.CDLL(name)
     except OSError as error:
