@@ -16,7 +16,7 @@ function(fail)
 endfunction()
 
 foreach(name SOURCE_DIR BUILD_DIR DIST_DIR VERSION DISPLAY_VERSION HOME_PAGE
-             RELEASE_EPOCH CPACK ZIP PYTHON win32_BUILD win64_BUILD)
+             RELEASE_EPOCH CPACK DPKG_DEB ZIP PYTHON win32_BUILD win64_BUILD)
   if(NOT DEFINED ${name})
     fail("make_dist.cmake needs -D${name}=...")
   endif()
@@ -49,6 +49,36 @@ foreach(package quorvel libquorvel1 libquorvel-dev)
   endif()
   file(COPY ${debs} DESTINATION ${stage}/files)
 endforeach()
+
+# CPack gives a package with a library under /usr/lib a postinst and a postrm
+# that run ldconfig; Debian asks for dpkg's ldconfig trigger instead, and
+# lintian counts its absence as an error. The library's package is rebuilt
+# with the trigger and without those two scripts.
+file(GLOB library_deb ${stage}/files/libquorvel1_${VERSION}_*.deb)
+set(unpacked ${stage}/libquorvel1)
+execute_process(COMMAND ${DPKG_DEB} -R ${library_deb} ${unpacked} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  fail("dpkg-deb -R ${library_deb} failed (${result})")
+endif()
+foreach(script postinst postrm)
+  if(EXISTS ${unpacked}/DEBIAN/${script})
+    file(STRINGS ${unpacked}/DEBIAN/${script} lines)
+    foreach(line IN LISTS lines)
+      string(STRIP "${line}" line)
+      if(NOT line MATCHES "^(#.*|set -e|if \\[ \"\\$1\" = \"[a-z]+\" \\]; then|ldconfig|fi|)$")
+        fail("libquorvel1's ${script} does more than run ldconfig: '${line}'")
+      endif()
+    endforeach()
+    file(REMOVE ${unpacked}/DEBIAN/${script})
+  endif()
+endforeach()
+file(WRITE ${unpacked}/DEBIAN/triggers "activate-noawait ldconfig\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${RELEASE_EPOCH}
+                        ${DPKG_DEB} --root-owner-group -Zgzip -b ${unpacked} ${library_deb}
+                OUTPUT_QUIET RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  fail("dpkg-deb -b ${unpacked} failed (${result})")
+endif()
 
 # The Python wheel, through the same backend as `pip install ./python`, with
 # the release's time in its entries.
