@@ -1,8 +1,9 @@
 // The C interface as another program uses it: the samples from memory to
-// memory and from file to file, two threads at once, failing callbacks and
-// null pointers.
+// memory and from file to file, the county reports against the command
+// line's, two threads at once, failing callbacks and null pointers.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -39,6 +40,7 @@ struct Memory {
   std::string output;
   std::string listing;
   std::vector<std::pair<int, std::string>> lines;
+  std::string report;
   int failReadAt = -1;  // the read that fails, or -1
   int failWriteAt = -1;
   int reads = 0;
@@ -58,6 +60,11 @@ int WriteMemory(void* context, const char* data, size_t size) {
   Memory& m = *static_cast<Memory*>(context);
   if (m.writes++ == m.failWriteAt) return 1;
   m.output.append(data, size);
+  return 0;
+}
+
+int WriteReport(void* context, const char* data, size_t size) {
+  static_cast<Memory*>(context)->report.append(data, size);
   return 0;
 }
 
@@ -159,6 +166,75 @@ TEST(Library, AFailingCallbackEndsTheRunWithItsError) {
     EXPECT_EQ(std::string(error), std::string(c.error).substr(0, sizeof error - 1));
     EXPECT_TRUE(m.lines.empty());
   }
+}
+
+// Runs quorvel-convert with these arguments and the shell's redirections;
+// its exit status.
+int RunProgram(const std::vector<std::string>& arguments, const std::string& redirections) {
+  std::string command = "'" + std::string(QUORVEL_CONVERT_PROGRAM) + "'";
+  for (const std::string& argument : arguments) command += " '" + argument + "'";
+  return std::system((command + " " + redirections).c_str());
+}
+
+TEST(Library, WritesTheReportsOfTheCommandLine) {
+  struct Form {
+    int report;
+    const char* file;  // its name tells quorvel-convert the form
+  };
+  const Form forms[] = {{QUORVEL_REPORT_TEXT, "report.txt"},
+                        {QUORVEL_REPORT_JSON, "report.json"},
+                        {QUORVEL_REPORT_CSV, "report.csv"}};
+  const std::string sample = (kSamples / "pa-qso-party.adi").string();
+  for (const Form& f : forms) {
+    TempDir dir;
+    const std::string fromFiles = dir.File(f.file);
+    const std::string fromStreams = dir.File(std::string("streams-") + f.file);
+    ASSERT_EQ(RunProgram({"--region", "PA", sample, dir.File("cli.adi"), "--report", fromFiles},
+                         ">/dev/null"),
+              0);
+    ASSERT_EQ(RunProgram({"--region", "PA", "-", "-", "--report", fromStreams},
+                         "<'" + sample + "' >/dev/null 2>&1"),
+              0);
+
+    quorvel_options options = quorvel_default_options(quorvel_region_lookup("PA"));
+    options.report = f.report;
+    options.report_write = WriteReport;
+    Memory m;
+    m.input = ReadFile(sample);
+    ASSERT_EQ(quorvel_convert_stream(&options, ReadMemory, WriteMemory, KeepLine, &m, nullptr, 0),
+              QUORVEL_OK);
+    EXPECT_EQ(m.report, ReadFile(fromStreams)) << f.file;
+    Memory listed;
+    ASSERT_EQ(quorvel_convert_file(&options, sample.c_str(), dir.File("lib.adi").c_str(), KeepLine,
+                                   &listed, nullptr, 0),
+              QUORVEL_OK);
+    EXPECT_EQ(listed.report, ReadFile(fromFiles)) << f.file;
+  }
+}
+
+TEST(Library, AReportThatCannotBeWrittenRefusesAfterTheConversion) {
+  quorvel_options options = quorvel_default_options(quorvel_region_lookup("PA"));
+  options.report = QUORVEL_REPORT_JSON;
+  options.report_write = [](void*, const char*, size_t) { return 1; };
+  Memory m;
+  m.input = ReadFile((kSamples / "pa-qso-party.adi").string());
+  char error[64];
+  ASSERT_EQ(
+      quorvel_convert_stream(&options, ReadMemory, WriteMemory, KeepLine, &m, error, sizeof error),
+      QUORVEL_REFUSED);
+  EXPECT_STREQ(error, "ERROR: Could not write report file.");
+  EXPECT_EQ(m.output, ReadFile((kSamples / "expected" / "pa-qso-party.adi").string()));
+  EXPECT_FALSE(m.lines.empty());
+
+  options.report_write = nullptr;
+  EXPECT_EQ(
+      quorvel_convert_stream(&options, ReadMemory, WriteMemory, KeepLine, &m, error, sizeof error),
+      QUORVEL_BAD_ARGUMENT);
+  options.report = QUORVEL_REPORT_CSV + 1;
+  options.report_write = WriteReport;
+  EXPECT_EQ(
+      quorvel_convert_stream(&options, ReadMemory, WriteMemory, KeepLine, &m, error, sizeof error),
+      QUORVEL_BAD_ARGUMENT);
 }
 
 TEST(Library, RefusesNullPointersUnknownRegionsAndMissingFiles) {
