@@ -14,9 +14,12 @@
 #include "core/message_log.h"
 #include "counties/canadian_sections.h"
 #include "counties/county_resolver.h"
+#include "counties/region_catalogue.h"
 #include "engine/conversion_request.h"
 #include "engine/convert_log.h"
+#include "engine/county_report.h"
 #include "engine/platform/byte_stream.h"
+#include "engine/report_formats.h"
 #include "quorvel_version.h"
 
 namespace {
@@ -59,7 +62,25 @@ void CopyText(std::string_view text, char* out, std::size_t size) {
 
 bool ValidOptions(const quorvel_options* options) {
   return options != nullptr && IsValidRegion(options->region) && options->county_lines >= 0 &&
-         options->county_lines < static_cast<int>(CountyLineForms.size());
+         options->county_lines < static_cast<int>(CountyLineForms.size()) &&
+         options->report >= QUORVEL_REPORT_NONE && options->report <= QUORVEL_REPORT_CSV &&
+         (options->report == QUORVEL_REPORT_NONE || options->report_write != nullptr);
+}
+
+// After the listing: the report, as quorvel-convert writes it to its file.
+int HandReport(int code, const CountyReport& report, const quorvel_options& options, void* context,
+               char* error, std::size_t error_size) {
+  if (code != QUORVEL_OK || options.report == QUORVEL_REPORT_NONE || report.logs().empty()) {
+    return code;
+  }
+  constexpr ReportFormat kFormats[] = {ReportFormat::kText, ReportFormat::kText,
+                                       ReportFormat::kJson, ReportFormat::kCsv};
+  const std::string text = FormatReport(report, kFormats[options.report]);
+  if (!text.empty() && options.report_write(context, text.data(), text.size()) != 0) {
+    CopyText("ERROR: Could not write report file.", error, error_size);
+    return QUORVEL_REFUSED;
+  }
+  return code;
 }
 
 // A message may hold line feeds ("\nConverted ..."); every window splits
@@ -99,17 +120,18 @@ int Outcome(const ConversionResult& result, quorvel_listing_fn listing, void* co
 }
 
 ConversionResult ConvertStream(const quorvel_options& options, quorvel_read_fn read,
-                               quorvel_write_fn write, void* context) {
+                               quorvel_write_fn write, void* context, CountyReport* report) {
   CallbackSource source(read, context);
   CallbackSink sink(write, context);
   MessageLog log;
   bool written = false;
   bool readAll = false;
+  if (report != nullptr) report->BeginLog("-", options.region);
   {
     // The standard streams' rules: text mode on both sides, no output name.
     TextReader reader(source, true);
     TextWriter writer(sink, true);
-    ConvertLog(reader, writer, options.region, options.add_mobile, std::nullopt, log, nullptr,
+    ConvertLog(reader, writer, options.region, options.add_mobile, std::nullopt, log, report,
                CountyLineForms[static_cast<std::size_t>(options.county_lines)].form);
     written = writer.Flush();
     readAll = !reader.Failed();
@@ -140,6 +162,14 @@ const char* quorvel_region_abbreviation(int region) {
 
 const char* quorvel_region_name(int region) {
   return IsValidRegion(region) ? RegionName(region).data() : nullptr;
+}
+
+int quorvel_region_offered(int region) {
+  if (!IsValidRegion(region)) return -1;
+  return std::find(RegionChoiceOrder.begin(), RegionChoiceOrder.end(), region) !=
+                 RegionChoiceOrder.end()
+             ? 1
+             : 0;
 }
 
 int quorvel_region_lookup(const char* text) {
@@ -181,7 +211,7 @@ int quorvel_resolve(int region, const char* value, size_t size, char* out, size_
 }
 
 quorvel_options quorvel_default_options(int region) {
-  return quorvel_options{region, 1, QUORVEL_LINES_SPLIT};
+  return quorvel_options{region, 1, QUORVEL_LINES_SPLIT, QUORVEL_REPORT_NONE, nullptr};
 }
 
 int quorvel_convert_file(const quorvel_options* options, const char* input_path,
@@ -198,7 +228,10 @@ int quorvel_convert_file(const quorvel_options* options, const char* input_path,
     request.region = options->region;
     request.addMobile = options->add_mobile;
     request.countyLines = CountyLineForms[static_cast<std::size_t>(options->county_lines)].form;
-    return Outcome(RunStreamConversion(request), listing, context, error, error_size);
+    CountyReport report;
+    if (options->report != QUORVEL_REPORT_NONE) request.report = &report;
+    const int code = Outcome(RunStreamConversion(request), listing, context, error, error_size);
+    return HandReport(code, report, *options, context, error, error_size);
   } catch (const std::exception&) {
     CopyText("ERROR: Out of memory.", error, error_size);
     return QUORVEL_REFUSED;
@@ -213,8 +246,11 @@ int quorvel_convert_stream(const quorvel_options* options, quorvel_read_fn read,
     return QUORVEL_BAD_ARGUMENT;
   }
   try {
-    return Outcome(ConvertStream(*options, read, write, context), listing, context, error,
-                   error_size);
+    CountyReport report;
+    CountyReport* wanted = options->report != QUORVEL_REPORT_NONE ? &report : nullptr;
+    const int code = Outcome(ConvertStream(*options, read, write, context, wanted), listing,
+                             context, error, error_size);
+    return HandReport(code, report, *options, context, error, error_size);
   } catch (const std::exception&) {
     CopyText("ERROR: Out of memory.", error, error_size);
     return QUORVEL_REFUSED;

@@ -1,5 +1,8 @@
 # Writes the release files into DIST_DIR (run by the dist target):
-#   quorvel_VERSION_ARCH.deb                 CPack's Debian package
+#   quorvel_VERSION_ARCH.deb                 CPack's Debian packages: the programs,
+#   libquorvel1_VERSION_ARCH.deb               the shared library,
+#   libquorvel-dev_VERSION_ARCH.deb            its development files
+#   quorvel-VERSION-py3-none-any.whl         the Python package, by its own backend
 #   Quorvel-VERSION-win32.zip, -win64.zip    the Windows programs, README, LICENSE
 #   quorvel-VERSION.html                     the web page, where WEB_PAGE is given
 #   SHA256SUMS                               over all of them
@@ -13,7 +16,7 @@ function(fail)
 endfunction()
 
 foreach(name SOURCE_DIR BUILD_DIR DIST_DIR VERSION DISPLAY_VERSION HOME_PAGE
-             RELEASE_EPOCH CPACK ZIP win32_BUILD win64_BUILD)
+             RELEASE_EPOCH CPACK DPKG_DEB ZIP PYTHON win32_BUILD win64_BUILD)
   if(NOT DEFINED ${name})
     fail("make_dist.cmake needs -D${name}=...")
   endif()
@@ -32,18 +35,60 @@ set(stage ${BUILD_DIR}/dist-stage)
 file(REMOVE_RECURSE ${stage})
 file(MAKE_DIRECTORY ${stage}/files)
 
-# The Debian package.
+# The Debian packages, one per install component.
 execute_process(COMMAND ${CPACK} -G DEB --config ${BUILD_DIR}/CPackConfig.cmake -B ${stage}/deb
                 RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   fail("cpack failed (${result})")
 endif()
-file(GLOB debs ${stage}/deb/quorvel_${VERSION}_*.deb)
-list(LENGTH debs count)
-if(NOT count EQUAL 1)
-  fail("cpack wrote ${count} packages named quorvel_${VERSION}_*.deb in ${stage}/deb")
+foreach(package quorvel libquorvel1 libquorvel-dev)
+  file(GLOB debs ${stage}/deb/${package}_${VERSION}_*.deb)
+  list(LENGTH debs count)
+  if(NOT count EQUAL 1)
+    fail("cpack wrote ${count} packages named ${package}_${VERSION}_*.deb in ${stage}/deb")
+  endif()
+  file(COPY ${debs} DESTINATION ${stage}/files)
+endforeach()
+
+# CPack gives a package with a library under /usr/lib a postinst and a postrm
+# that run ldconfig; Debian asks for dpkg's ldconfig trigger instead, and
+# lintian counts its absence as an error. The library's package is rebuilt
+# with the trigger and without those two scripts.
+file(GLOB library_deb ${stage}/files/libquorvel1_${VERSION}_*.deb)
+set(unpacked ${stage}/libquorvel1)
+execute_process(COMMAND ${DPKG_DEB} -R ${library_deb} ${unpacked} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  fail("dpkg-deb -R ${library_deb} failed (${result})")
 endif()
-file(COPY ${debs} DESTINATION ${stage}/files)
+foreach(script postinst postrm)
+  if(EXISTS ${unpacked}/DEBIAN/${script})
+    file(STRINGS ${unpacked}/DEBIAN/${script} lines)
+    foreach(line IN LISTS lines)
+      string(STRIP "${line}" line)
+      if(NOT line MATCHES "^(#.*|set -e|if \\[ \"\\$1\" = \"[a-z]+\" \\]; then|ldconfig|fi|)$")
+        fail("libquorvel1's ${script} does more than run ldconfig: '${line}'")
+      endif()
+    endforeach()
+    file(REMOVE ${unpacked}/DEBIAN/${script})
+  endif()
+endforeach()
+file(WRITE ${unpacked}/DEBIAN/triggers "activate-noawait ldconfig\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${RELEASE_EPOCH}
+                        ${DPKG_DEB} --root-owner-group -Zgzip -b ${unpacked} ${library_deb}
+                OUTPUT_QUIET RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  fail("dpkg-deb -b ${unpacked} failed (${result})")
+endif()
+
+# The Python wheel, through the same backend as `pip install ./python`, with
+# the release's time in its entries.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${RELEASE_EPOCH}
+                        ${PYTHON} ${SOURCE_DIR}/python/build_backend/quorvel_build.py ${stage}/files
+                OUTPUT_VARIABLE wheel OUTPUT_STRIP_TRAILING_WHITESPACE
+                RESULT_VARIABLE result)
+if(NOT result EQUAL 0 OR NOT wheel STREQUAL "quorvel-${VERSION}-py3-none-any.whl")
+  fail("building the wheel failed (${result}): '${wheel}'")
+endif()
 
 # Text files in a Windows zip have CR LF line ends, whatever the checkout has.
 function(write_windows_text source target)

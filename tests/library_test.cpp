@@ -1,8 +1,9 @@
 // The C interface as another program uses it: the samples from memory to
-// memory and from file to file, two threads at once, failing callbacks and
-// null pointers.
+// memory and from file to file, the county reports against the command
+// line's, two threads at once, failing callbacks and null pointers.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -39,6 +40,7 @@ struct Memory {
   std::string output;
   std::string listing;
   std::vector<std::pair<int, std::string>> lines;
+  std::string report;
   int failReadAt = -1;  // the read that fails, or -1
   int failWriteAt = -1;
   int reads = 0;
@@ -58,6 +60,11 @@ int WriteMemory(void* context, const char* data, size_t size) {
   Memory& m = *static_cast<Memory*>(context);
   if (m.writes++ == m.failWriteAt) return 1;
   m.output.append(data, size);
+  return 0;
+}
+
+int WriteReport(void* context, const char* data, size_t size) {
+  static_cast<Memory*>(context)->report.append(data, size);
   return 0;
 }
 
@@ -161,6 +168,75 @@ TEST(Library, AFailingCallbackEndsTheRunWithItsError) {
   }
 }
 
+// Runs quorvel-convert with these arguments and the shell's redirections;
+// its exit status.
+int RunProgram(const std::vector<std::string>& arguments, const std::string& redirections) {
+  std::string command = "'" + std::string(QUORVEL_CONVERT_PROGRAM) + "'";
+  for (const std::string& argument : arguments) command += " '" + argument + "'";
+  return std::system((command + " " + redirections).c_str());
+}
+
+TEST(Library, WritesTheReportsOfTheCommandLine) {
+  struct Form {
+    int report;
+    const char* file;  // its name tells quorvel-convert the form
+  };
+  const Form forms[] = {{QUORVEL_REPORT_TEXT, "report.txt"},
+                        {QUORVEL_REPORT_JSON, "report.json"},
+                        {QUORVEL_REPORT_CSV, "report.csv"}};
+  const std::string sample = (kSamples / "pa-qso-party.adi").string();
+  for (const Form& f : forms) {
+    TempDir dir;
+    const std::string fromFiles = dir.File(f.file);
+    const std::string fromStreams = dir.File(std::string("streams-") + f.file);
+    ASSERT_EQ(RunProgram({"--region", "PA", sample, dir.File("cli.adi"), "--report", fromFiles},
+                         ">/dev/null"),
+              0);
+    ASSERT_EQ(RunProgram({"--region", "PA", "-", "-", "--report", fromStreams},
+                         "<'" + sample + "' >/dev/null 2>&1"),
+              0);
+
+    quorvel_options options = quorvel_default_options(quorvel_region_lookup("PA"));
+    options.report = f.report;
+    options.report_write = WriteReport;
+    Memory m;
+    m.input = ReadFile(sample);
+    ASSERT_EQ(quorvel_convert_stream(&options, ReadMemory, WriteMemory, KeepLine, &m, nullptr, 0),
+              QUORVEL_OK);
+    EXPECT_EQ(m.report, ReadFile(fromStreams)) << f.file;
+    Memory listed;
+    ASSERT_EQ(quorvel_convert_file(&options, sample.c_str(), dir.File("lib.adi").c_str(), KeepLine,
+                                   &listed, nullptr, 0),
+              QUORVEL_OK);
+    EXPECT_EQ(listed.report, ReadFile(fromFiles)) << f.file;
+  }
+}
+
+TEST(Library, AReportThatCannotBeWrittenRefusesAfterTheConversion) {
+  quorvel_options options = quorvel_default_options(quorvel_region_lookup("PA"));
+  options.report = QUORVEL_REPORT_JSON;
+  options.report_write = [](void*, const char*, size_t) { return 1; };
+  Memory m;
+  m.input = ReadFile((kSamples / "pa-qso-party.adi").string());
+  char error[64];
+  ASSERT_EQ(
+      quorvel_convert_stream(&options, ReadMemory, WriteMemory, KeepLine, &m, error, sizeof error),
+      QUORVEL_REFUSED);
+  EXPECT_STREQ(error, "ERROR: Could not write report file.");
+  EXPECT_EQ(m.output, ReadFile((kSamples / "expected" / "pa-qso-party.adi").string()));
+  EXPECT_FALSE(m.lines.empty());
+
+  options.report_write = nullptr;
+  EXPECT_EQ(
+      quorvel_convert_stream(&options, ReadMemory, WriteMemory, KeepLine, &m, error, sizeof error),
+      QUORVEL_BAD_ARGUMENT);
+  options.report = QUORVEL_REPORT_CSV + 1;
+  options.report_write = WriteReport;
+  EXPECT_EQ(
+      quorvel_convert_stream(&options, ReadMemory, WriteMemory, KeepLine, &m, error, sizeof error),
+      QUORVEL_BAD_ARGUMENT);
+}
+
 TEST(Library, RefusesNullPointersUnknownRegionsAndMissingFiles) {
   const quorvel_options pa = quorvel_default_options(quorvel_region_lookup("pennsylvania"));
   quorvel_options none = quorvel_default_options(quorvel_region_lookup("XX"));
@@ -188,6 +264,17 @@ TEST(Library, NamesRegionsAndResolvesValues) {
   EXPECT_STREQ(quorvel_region_abbreviation(37), "PA");
   EXPECT_STREQ(quorvel_region_name(37), "Pennsylvania");
   EXPECT_EQ(quorvel_region_name(57), nullptr);
+  // The offered regions are the 44 of --list-regions; Alaska has no tables.
+  int offered = 0;
+  for (int region = 0; region < quorvel_region_count(); ++region) {
+    offered += quorvel_region_offered(region);
+  }
+  EXPECT_EQ(offered, 44);
+  EXPECT_EQ(quorvel_region_offered(37), 1);
+  EXPECT_EQ(quorvel_region_offered(quorvel_region_lookup("AK")), 0);
+  EXPECT_EQ(quorvel_region_offered(56), 1);
+  EXPECT_EQ(quorvel_region_offered(57), -1);
+  EXPECT_EQ(quorvel_region_offered(-1), -1);
   EXPECT_EQ(quorvel_region_lookup("7qp"), quorvel_region_lookup("54"));
   EXPECT_STRNE(quorvel_version(), "");
 

@@ -1,8 +1,9 @@
 """Quorvel's county conversion of ADIF logs, over the C library libquorvel.
 
-The library is found by the environment variable QUORVEL_LIBRARY (a path) or
-by its soname, libquorvel.so.1. ctypes releases the interpreter lock during
-each call, so threads convert in parallel.
+The library is the file named by the environment variable QUORVEL_LIBRARY
+(a build tree's), else the installed one found by its soname,
+libquorvel.so.1 (Debian package libquorvel1). ctypes releases the
+interpreter lock during each call, so threads convert in parallel.
 """
 
 from __future__ import annotations
@@ -10,12 +11,15 @@ from __future__ import annotations
 import ctypes
 import os
 from dataclasses import dataclass, field
-from typing import List, Tuple, Union
+from typing import List, NamedTuple, Optional, Tuple, Union
 
-__all__ = ["Error", "Result", "regions", "resolve", "convert", "convert_bytes"]
+__all__ = ["Error", "Region", "Result", "regions", "resolve", "convert", "convert_bytes"]
 
 _KINDS = ("info", "warning", "error")
 _RESOLVED = ("unknown", "county", "state", "province")
+# As quorvel-convert's --county-lines and the forms of its --report.
+_COUNTY_LINES = ("split", "split-usaca", "single")
+_REPORTS = (None, "text", "json", "csv")
 
 _READ = ctypes.CFUNCTYPE(ctypes.c_ssize_t, ctypes.c_void_p, ctypes.POINTER(ctypes.c_char),
                          ctypes.c_size_t)
@@ -26,14 +30,21 @@ _LISTING = ctypes.CFUNCTYPE(None, ctypes.c_void_p, ctypes.c_int, ctypes.c_char_p
 
 class _Options(ctypes.Structure):
     _fields_ = [("region", ctypes.c_int), ("add_mobile", ctypes.c_int),
-                ("county_lines", ctypes.c_int)]
+                ("county_lines", ctypes.c_int), ("report", ctypes.c_int),
+                ("report_write", _WRITE)]
 
 
 def _load() -> ctypes.CDLL:
-    lib = ctypes.CDLL(os.environ.get("QUORVEL_LIBRARY", "libquorvel.so.1"))
+    name = os.environ.get("QUORVEL_LIBRARY") or "libquorvel.so.1"
+    try:
+        lib = ctypes.CDLL(name)
+    except OSError as error:
+        raise ImportError(f"quorvel needs the C library {name} (Debian package libquorvel1, "
+                          f"or QUORVEL_LIBRARY naming the file): {error}") from None
     lib.quorvel_version.restype = ctypes.c_char_p
     lib.quorvel_region_abbreviation.restype = ctypes.c_char_p
     lib.quorvel_region_name.restype = ctypes.c_char_p
+    lib.quorvel_region_offered.argtypes = [ctypes.c_int]
     lib.quorvel_region_lookup.argtypes = [ctypes.c_char_p]
     lib.quorvel_resolve.argtypes = [ctypes.c_int, ctypes.c_char_p, ctypes.c_size_t,
                                     ctypes.c_char_p, ctypes.c_size_t]
@@ -56,17 +67,31 @@ class Error(Exception):
 @dataclass
 class Result:
     """A conversion's listing as quorvel-convert prints it, its lines with
-    their kinds, and for convert_bytes the converted log."""
+    their kinds, for convert_bytes the converted log, and the county report
+    when one was asked for (the bytes quorvel-convert writes to its --report
+    file)."""
 
     listing: str = ""
     messages: List[Tuple[str, str]] = field(default_factory=list)
     output: bytes = b""
+    report: bytes = b""
 
 
-def regions() -> List[Tuple[int, str, str]]:
-    """Every region as (id, abbreviation, name)."""
-    return [(i, _lib.quorvel_region_abbreviation(i).decode(),
-             _lib.quorvel_region_name(i).decode())
+class Region(NamedTuple):
+    """A state or contest a log can be converted for. offered: one that the
+    programs list (quorvel-convert --list-regions); the others are states
+    without county tables, accepted all the same."""
+
+    id: int
+    abbreviation: str
+    name: str
+    offered: bool
+
+
+def regions() -> List[Region]:
+    """Every region, by id."""
+    return [Region(i, _lib.quorvel_region_abbreviation(i).decode(),
+                   _lib.quorvel_region_name(i).decode(), _lib.quorvel_region_offered(i) == 1)
             for i in range(_lib.quorvel_region_count())]
 
 
@@ -87,8 +112,9 @@ def resolve(region: Union[int, str], value: str) -> Tuple[str, str]:
     return _RESOLVED[kind], text
 
 
-def _run(call, result: Result) -> Result:
+def _run(call, options: _Options, result: Result) -> Result:
     lines: List[str] = []
+    report: List[bytes] = []
 
     @_LISTING
     def listing(_context, kind, line):
@@ -96,29 +122,48 @@ def _run(call, result: Result) -> Result:
         result.messages.append((_KINDS[kind], text))
         lines.append(text + "\n")
 
+    @_WRITE
+    def write_report(_context, buffer, size):
+        report.append(ctypes.string_at(buffer, size))
+        return 0
+
+    if options.report:
+        options.report_write = write_report
     error = ctypes.create_string_buffer(512)
     if call(listing, error) != 0:
         raise Error(error.value.decode("utf-8", "replace"))
     result.listing = "".join(lines)
+    result.report = b"".join(report)
     return result
 
 
-def _options(region: Union[int, str], add_mobile: bool) -> _Options:
-    return _Options(_region(region), 1 if add_mobile else 0, 0)
+def _options(region: Union[int, str], add_mobile: bool, county_lines: str,
+             report: Optional[str]) -> _Options:
+    if county_lines not in _COUNTY_LINES:
+        raise ValueError(f"county_lines must be one of {', '.join(_COUNTY_LINES)}")
+    if report not in _REPORTS:
+        raise ValueError("report must be None, 'text', 'json' or 'csv'")
+    return _Options(_region(region), 1 if add_mobile else 0, _COUNTY_LINES.index(county_lines),
+                    _REPORTS.index(report))
 
 
 def convert(input_path: str, output_path: str, region: Union[int, str],
-            add_mobile: bool = True) -> Result:
-    """Converts the file input_path into output_path, as quorvel-convert."""
-    options = _options(region, add_mobile)
+            add_mobile: bool = True, county_lines: str = "split",
+            report: Optional[str] = None) -> Result:
+    """Converts the file input_path into output_path, as quorvel-convert
+    --region REGION [--no-mobile] [--county-lines FORM] [--report FILE]
+    does; report is the report's form ("text", "json", "csv"), or None."""
+    options = _options(region, add_mobile, county_lines, report)
     return _run(lambda listing, error: _lib.quorvel_convert_file(
         ctypes.byref(options), os.fsencode(input_path), os.fsencode(output_path), listing, None,
-        error, len(error)), Result())
+        error, len(error)), options, Result())
 
 
-def convert_bytes(data: bytes, region: Union[int, str], add_mobile: bool = True) -> Result:
-    """Converts a log in memory; the result's output is the converted log."""
-    options = _options(region, add_mobile)
+def convert_bytes(data: bytes, region: Union[int, str], add_mobile: bool = True,
+                  county_lines: str = "split", report: Optional[str] = None) -> Result:
+    """Converts a log in memory, as quorvel-convert does for "- -"; the
+    result's output is the converted log."""
+    options = _options(region, add_mobile, county_lines, report)
     view = memoryview(bytes(data))
     position = [0]
     chunks: List[bytes] = []
@@ -136,6 +181,6 @@ def convert_bytes(data: bytes, region: Union[int, str], add_mobile: bool = True)
         return 0
 
     result = _run(lambda listing, error: _lib.quorvel_convert_stream(
-        ctypes.byref(options), read, write, listing, None, error, len(error)), Result())
+        ctypes.byref(options), read, write, listing, None, error, len(error)), options, Result())
     result.output = b"".join(chunks)
     return result
