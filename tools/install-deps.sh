@@ -32,7 +32,7 @@ test_packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine wine64 wine32:i386 xvfb xauth imagemagick
   qt6-base-dev desktop-file-utils fonts-dejavu-core
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev llvm
   emscripten nodejs npm chromium
   dpkg-dev fakeroot file lintian man-db zip unzip pkg-config python3-pytest python3-venv
 )
@@ -64,7 +64,8 @@ cost() {
     tzdata) echo "the tests in US Eastern time fail" ;;
     xauth | imagemagick | fonts-dejavu-core) echo "the screenshots are not taken or look wrong" ;;
     desktop-file-utils) echo "the desktop entry is not validated" ;;
-    clang | libclang-rt-14-dev) echo "fuzz/run-smoke.sh fails" ;;
+    clang | libclang-rt-14-dev) echo "fuzz/run-smoke.sh and the coverage workflow fail" ;;
+    llvm) echo "the coverage workflow (llvm-profdata, llvm-cov) fails" ;;
     *) echo "the release files (cmake --workflow --preset dist, tools/check-dist.sh) fail" ;;
   esac
 }
