@@ -42,6 +42,18 @@ TEST(ConvertLog, HeaderRecognitionNeedsOneOfTheTwoExactForms) {
                    "WARNING: No end-of-header tag found; no record was converted.", ""}));
 }
 
+// A header line longer than the reader's first block (16 kB) reaches the scan
+// in two pieces; the tag is found wherever the boundary cuts it, even when
+// fewer than four of its bytes come after it.
+TEST(ConvertLog, FindsTheEndOfHeaderTagCutByABlockBoundary) {
+  for (std::size_t before = 16370; before <= 16390; ++before) {
+    const std::string header = std::string(before, 'x') + "<eoh>\n";
+    const auto r = ConvertText(header + "<CALL:4>W1AW<EOR>\n");
+    EXPECT_EQ(r.listing[1], "Wrote 1 QSOs to out.adi") << before;
+    EXPECT_EQ(WithoutCr(r.output).compare(0, header.size(), header), 0) << before;
+  }
+}
+
 TEST(ConvertLog, TheEndOfHeaderLineIsCopiedWholeWithItsFields) {
   const auto r = ConvertText("<PROGRAMID:4>TEST<EOH><CALL:4>W1AW<EOR>\n<CALL:4>K1AB<EOR>\n");
   EXPECT_EQ(WithoutCr(r.output),
