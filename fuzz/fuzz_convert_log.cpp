@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz/conversion_checks.h"
-#include "tests/time_zone.h"
+#include "fuzz/fuzz_input.h"
 
 namespace {
 
@@ -16,18 +16,10 @@ constexpr std::size_t kChunks[] = {1, 2, 3, 7, 64};
 
 }  // namespace
 
-// Times are read in one zone with daylight saving, so that every run and
-// every machine sees the same changeovers.
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  quorvel::testing::UseTestTimeZone();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const quorvel::RegionId region = data[0] % quorvel::kRegionCount;
-  const std::size_t chunk = kChunks[data[0] / quorvel::kRegionCount];
-  const std::string_view log(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const auto [region, variant, log] = quorvel::fuzzing::SplitFuzzInput(data, size);
+  const std::size_t chunk = kChunks[variant];
   // The costly checks run once: add /M changes only callsign texts.
   for (const int addMobile : {0, 1}) {
     const bool all = addMobile != 0;

@@ -13,7 +13,7 @@
 #include "engine/platform/byte_stream.h"
 #include "engine/platform/text_reader.h"
 #include "engine/platform/text_writer.h"
-#include "tests/time_zone.h"
+#include "fuzz/fuzz_input.h"
 
 namespace {
 
@@ -37,22 +37,17 @@ void CheckEnd(const quorvel::MessageLog& log, const std::string& output) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  quorvel::testing::UseTestTimeZone();
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const quorvel::RegionId region = data[0] % quorvel::kRegionCount;
-  const int addMobile = (data[0] / quorvel::kRegionCount) & 1;
-  quorvel::MemorySource source(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
+  const quorvel::fuzzing::FuzzInput input = quorvel::fuzzing::SplitFuzzInput(data, size);
+  const int addMobile = static_cast<int>(input.variant & 1);
+  quorvel::MemorySource source(input.log);
   quorvel::MemorySink sink;
   quorvel::MessageLog log;
   {
     quorvel::TextReader reader(source, true);
     quorvel::TextWriter writer(sink, true);
-    quorvel::ConvertLog(reader, writer, region, addMobile, std::string_view("out.adi"), log);
+    quorvel::ConvertLog(reader, writer, input.region, addMobile, std::string_view("out.adi"), log);
     if (!writer.Flush() || reader.Failed()) Fail("a memory stream failed");
   }
   CheckEnd(log, sink.bytes());

@@ -12,6 +12,7 @@
 
 #include <cerrno>
 
+#include "engine/platform/descriptor_output.h"
 #include "engine/platform/files.h"
 
 namespace quorvel {
@@ -50,14 +51,13 @@ class PosixInputFile final : public InputFile {
   struct stat info_;
 };
 
-class PosixOutputFile final : public OutputFile {
+class PosixOutputFile final : public DescriptorOutput {
  public:
-  explicit PosixOutputFile(int fd) : fd_(fd) {}
-  ~PosixOutputFile() override { Close(); }
+  using DescriptorOutput::DescriptorOutput;
 
   bool Write(const char* data, std::size_t size) override {
     while (size > 0) {
-      const ssize_t n = ::write(fd_, data, size);
+      const ssize_t n = ::write(fd(), data, size);
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) return false;
       data += n;
@@ -65,16 +65,6 @@ class PosixOutputFile final : public OutputFile {
     }
     return true;
   }
-  bool NeedsTextTranslation() const override { return true; }
-  bool Close() override {
-    if (fd_ < 0) return true;
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0;
-  }
-
- private:
-  int fd_;
 };
 
 // fd is the input's own descriptor (a duplicate for standard input), closed

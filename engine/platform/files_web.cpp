@@ -12,6 +12,7 @@
 
 #include <cerrno>
 
+#include "engine/platform/descriptor_output.h"
 #include "engine/platform/files.h"
 
 namespace quorvel {
@@ -59,25 +60,14 @@ class WebInputFile final : public InputFile {
   int reported_ = -1;
 };
 
-class WebOutputFile final : public OutputFile {
+class WebOutputFile final : public DescriptorOutput {
  public:
-  explicit WebOutputFile(int fd) : fd_(fd) {}
-  ~WebOutputFile() override { Close(); }
+  using DescriptorOutput::DescriptorOutput;
 
   bool Write(const char* data, std::size_t size) override {
     if (size > 0) QuorvelPageOutput(data, size);
     return true;
   }
-  bool NeedsTextTranslation() const override { return true; }
-  bool Close() override {
-    if (fd_ < 0) return true;
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0;
-  }
-
- private:
-  int fd_;
 };
 
 }  // namespace
