@@ -147,6 +147,23 @@ ConversionResult ConvertStream(const quorvel_options& options, quorvel_read_fn r
   return result;
 }
 
+int BadArgument(char* error, size_t error_size) {
+  CopyText("ERROR: Bad argument.", error, error_size);
+  return QUORVEL_BAD_ARGUMENT;
+}
+
+// Runs a conversion; the one exception the engine can let through (memory
+// ran out) stops here, at the C border, as a refusal with its text.
+template <typename Conversion>
+int Guarded(char* error, size_t error_size, Conversion conversion) {
+  try {
+    return conversion();
+  } catch (const std::exception&) {
+    CopyText("ERROR: Out of memory.", error, error_size);
+    return QUORVEL_REFUSED;
+  }
+}
+
 }  // namespace
 
 extern "C" {
@@ -218,10 +235,9 @@ int quorvel_convert_file(const quorvel_options* options, const char* input_path,
                          const char* output_path, quorvel_listing_fn listing, void* context,
                          char* error, size_t error_size) {
   if (!ValidOptions(options) || input_path == nullptr || output_path == nullptr) {
-    CopyText("ERROR: Bad argument.", error, error_size);
-    return QUORVEL_BAD_ARGUMENT;
+    return BadArgument(error, error_size);
   }
-  try {
+  return Guarded(error, error_size, [&] {
     StreamRequest request;
     request.inputPath = input_path;
     request.outputPath = output_path;
@@ -232,29 +248,22 @@ int quorvel_convert_file(const quorvel_options* options, const char* input_path,
     if (options->report != QUORVEL_REPORT_NONE) request.report = &report;
     const int code = Outcome(RunStreamConversion(request), listing, context, error, error_size);
     return HandReport(code, report, *options, context, error, error_size);
-  } catch (const std::exception&) {
-    CopyText("ERROR: Out of memory.", error, error_size);
-    return QUORVEL_REFUSED;
-  }
+  });
 }
 
 int quorvel_convert_stream(const quorvel_options* options, quorvel_read_fn read,
                            quorvel_write_fn write, quorvel_listing_fn listing, void* context,
                            char* error, size_t error_size) {
   if (!ValidOptions(options) || read == nullptr || write == nullptr) {
-    CopyText("ERROR: Bad argument.", error, error_size);
-    return QUORVEL_BAD_ARGUMENT;
+    return BadArgument(error, error_size);
   }
-  try {
+  return Guarded(error, error_size, [&] {
     CountyReport report;
     CountyReport* wanted = options->report != QUORVEL_REPORT_NONE ? &report : nullptr;
     const int code = Outcome(ConvertStream(*options, read, write, context, wanted), listing,
                              context, error, error_size);
     return HandReport(code, report, *options, context, error, error_size);
-  } catch (const std::exception&) {
-    CopyText("ERROR: Out of memory.", error, error_size);
-    return QUORVEL_REFUSED;
-  }
+  });
 }
 
 }  // extern "C"
