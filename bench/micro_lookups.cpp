@@ -69,12 +69,13 @@ void BM_ResolveCounty(benchmark::State& state) {
   const std::vector<std::string> keys = Probes(table);
   AdifField field;
   MessageLog log;
+  std::string text;
   std::size_t i = 0;
   for (auto _ : state) {
     const std::string& key = keys[i];
     i = i + 2 < keys.size() ? i + 2 : 0;  // known keys only: no warnings pile up
-    field.Set("APP_N1MM_EXCHANGE1", key);
-    benchmark::DoNotOptimize(ResolveCounty(field, kUscqp, "W1AW", log));
+    field = AdifField{"APP_N1MM_EXCHANGE1", key, true};
+    benchmark::DoNotOptimize(ResolveCounty(field, kUscqp, "W1AW", log, text));
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }

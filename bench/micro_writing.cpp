@@ -12,36 +12,46 @@
 namespace quorvel::bench {
 namespace {
 
-std::vector<AdifField> RecordFields() {
+// The fields of one sample line, viewing it, and their texts as read.
+struct SampleRecord {
   std::vector<AdifField> fields;
+  std::vector<std::string_view> texts;
+};
+
+SampleRecord RecordFields() {
+  SampleRecord record;
   const std::string& line = SampleLines(kUscqp, 1).front();
   std::size_t position = 0;
   ScannedTag tag;
   while (ScanTag(line, position, tag) == ScanResult::kTag) {
-    AdifField& field = fields.emplace_back();
-    if (tag.hasValue) {
-      field.Set(tag.name, tag.value);
-    } else {
-      field.SetWithoutValue(tag.name);
-    }
+    record.fields.push_back(AdifField{tag.name, tag.value, tag.hasValue});
+    record.texts.push_back(tag.text);
   }
-  return fields;
+  return record;
 }
 
+// Arg 0: every field built from its name and value; 1: as read, where it can be.
 void BM_WriteAdifField(benchmark::State& state) {
-  const std::vector<AdifField> fields = RecordFields();
+  const SampleRecord record = RecordFields();
+  const bool asRead = state.range(0) != 0;
   NullSink sink;
   TextWriter writer(sink, true);
   for (auto _ : state) {
     std::size_t column = 0;
-    for (const AdifField& field : fields) column = WriteAdifField(writer, field, column);
+    for (std::size_t i = 0; i < record.fields.size(); ++i) {
+      const AdifField& field = record.fields[i];
+      column =
+          asRead && !record.texts[i].empty()
+              ? WriteAdifFieldText(writer, record.texts[i], column)
+              : WriteAdifField(writer, field.name, field.hasValue ? &field.value : nullptr, column);
+    }
     writer.Put("\n\n");
   }
   writer.Flush();
   state.SetBytesProcessed(static_cast<std::int64_t>(sink.bytes));
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * fields.size()));
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * record.fields.size()));
 }
-BENCHMARK(BM_WriteAdifField);
+BENCHMARK(BM_WriteAdifField)->Arg(0)->Arg(1);
 
 }  // namespace
 }  // namespace quorvel::bench

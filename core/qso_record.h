@@ -3,56 +3,55 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <utility>
+#include <deque>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/adif_field.h"
 
 namespace quorvel {
 
-// The fields of one record in input order, the end-of-record tag last. The
-// slots are kept from record to record so their texts reuse their storage;
-// as read, the texts view the reader's bytes.
+// The fields of one record in input order, the end-of-record tag last, and
+// the texts the record keeps for them.
 class QsoRecord {
  public:
-  std::size_t fieldCount() const { return count_; }
-  AdifField& field(std::size_t index) { return slots_[index]; }
-  const AdifField& field(std::size_t index) const { return slots_[index]; }
+  std::size_t fieldCount() const { return fields_.size(); }
+  AdifField& field(std::size_t index) { return fields_[index]; }
+  const AdifField& field(std::size_t index) const { return fields_[index]; }
 
-  // A slot after the last field, with whatever text it held before.
-  AdifField& Append() {
-    if (count_ == slots_.size()) slots_.emplace_back();
-    return slots_[count_++];
+  // A new field after the last one.
+  AdifField& Append() { return fields_.emplace_back(); }
+  // A new field at index; the fields from there on move up by one.
+  AdifField& Insert(std::size_t index) {
+    return *fields_.insert(fields_.begin() + static_cast<std::ptrdiff_t>(index), AdifField{});
   }
 
-  // A new slot just before the last field (the end-of-record tag stays last).
-  AdifField& InsertBeforeLast() {
-    Append();
-    if (count_ >= 2) std::swap(slots_[count_ - 1], slots_[count_ - 2]);
-    return slots_[count_ >= 2 ? count_ - 2 : 0];
+  // A copy of text that stays put until Clear.
+  std::string_view Keep(std::string_view text) {
+    return NewText().assign(text.data(), text.size());
+  }
+  // An empty text to fill, which stays put until Clear.
+  std::string& NewText() {
+    if (kept_ == texts_.size()) texts_.emplace_back();
+    std::string& text = texts_[kept_++];
+    text.clear();
+    return text;
   }
 
-  // A new slot just after the field at index.
-  AdifField& InsertAfter(std::size_t index) {
-    Append();
-    for (std::size_t i = count_ - 1; i > index + 1; --i) std::swap(slots_[i], slots_[i - 1]);
-    return slots_[index + 1];
-  }
-
-  void Clear() { count_ = 0; }
-
-  // Copies every text that still views the reader's bytes, before those
-  // bytes go.
-  void Detach() {
-    for (std::size_t i = 0; i < count_; ++i) slots_[i].Detach();
+  // No fields and no texts; the storage stays for the next record.
+  void Clear() {
+    fields_.clear();
+    kept_ = 0;
   }
 
   // Seconds since 1970-01-01 00:00:00 UTC of the QSO's local date and time.
   std::int64_t startTime = 0;
 
  private:
-  std::vector<AdifField> slots_;
-  std::size_t count_ = 0;
+  std::vector<AdifField> fields_;
+  std::deque<std::string> texts_;  // a deque: a kept text never moves
+  std::size_t kept_ = 0;
 };
 
 }  // namespace quorvel

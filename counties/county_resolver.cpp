@@ -61,7 +61,8 @@ std::optional<RegionCounty> FindRegionCounty(std::string_view value, RegionId re
   return SearchRegion(value, region);
 }
 
-int ResolveCounty(AdifField& field, RegionId region, std::string_view callsign, MessageLog& log) {
+int ResolveCounty(AdifField& field, RegionId region, std::string_view callsign, MessageLog& log,
+                  std::string& text) {
   const std::string_view value = field.value;
   if (FindStateAbbreviation(value)) {
     field.name = "STATE";
@@ -71,7 +72,7 @@ int ResolveCounty(AdifField& field, RegionId region, std::string_view callsign, 
   if (region == kPennsylvania) {
     if (const auto state = FindSectionState(value)) {
       // A section outside the fifty states keeps its own abbreviation.
-      if (!state->empty()) field.value.assign(*state);
+      if (!state->empty()) field.value = *state;
       field.name = "STATE";
       return 0;
     }
@@ -79,27 +80,27 @@ int ResolveCounty(AdifField& field, RegionId region, std::string_view callsign, 
   if (region == kNaqp) {
     const std::string_view word = LastWord(value);
     if (FindStateAbbreviation(word)) {
-      field.value = std::string(word);
+      field.value = word;
       field.name = "STATE";
       return 0;
     }
   } else if (const auto county = SearchRegion(value, region)) {
-    // value is not needed any more; the field's own storage is reused.
-    field.value.assign(county->state).append(",").append(county->name);
+    text.assign(county->state).append(",").append(county->name);
+    field.value = text;
     field.name = "CNTY";
     return 1;
   } else if (region == kMulti && value == "NVCAR") {
-    std::string text(callsign);
-    text.append(" in ").append(value).append(" is an independent city.");
-    AddMessage(kWarningList, log, std::move(text));
-    field.value = std::string(RegionAbbreviation(kNevada));
+    std::string message(callsign);
+    message.append(" in ").append(value).append(" is an independent city.");
+    AddMessage(kWarningList, log, std::move(message));
+    field.value = RegionAbbreviation(kNevada);
     field.name = "STATE";
     return 0;
   }
-  std::string text = "WARNING: ";
-  text.append(callsign).append(" in ").append(value).append(" is not a valid ");
-  text.append(RegionName(region)).append(" county abbreviation.");
-  AddMessage(kWarningList, log, std::move(text));
+  std::string message = "WARNING: ";
+  message.append(callsign).append(" in ").append(value).append(" is not a valid ");
+  message.append(RegionName(region)).append(" county abbreviation.");
+  AddMessage(kWarningList, log, std::move(message));
   return 0;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/adif_field.h"
@@ -12,8 +13,10 @@
 namespace quorvel {
 
 // value is the field's upper-cased value; returns 1 when the field became a
-// CNTY field, 0 otherwise. Warnings name the callsign.
-int ResolveCounty(AdifField& field, RegionId region, std::string_view callsign, MessageLog& log);
+// CNTY field, 0 otherwise. Warnings name the callsign. A new value that is not
+// constant text is made in text, which must outlive the field's use.
+int ResolveCounty(AdifField& field, RegionId region, std::string_view callsign, MessageLog& log,
+                  std::string& text);
 
 // A county of the region's tables, as constant text.
 struct RegionCounty {

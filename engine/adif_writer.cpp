@@ -3,49 +3,12 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/adif_field.h"
 #include "engine/byte_search.h"
 #include "engine/decimal_text.h"
 
 namespace quorvel {
 
 namespace {
-
-constexpr std::size_t kLineLimit = 78;  // a blank and a field may end at column 79
-
-// Copies the short names, values and fields of a log without a call to
-// memcpy and with few branches: two overlapping moves cover any length from
-// 4 to 16, and from 16 to 32.
-char* Copy(char* out, std::string_view text) {
-  const char* in = text.data();
-  const std::size_t n = text.size();
-  if (n > 32) {
-    std::memcpy(out, in, n);
-  } else if (n >= 16) {
-    char head[16], tail[16];
-    std::memcpy(head, in, 16);
-    std::memcpy(tail, in + n - 16, 16);
-    std::memcpy(out, head, 16);
-    std::memcpy(out + n - 16, tail, 16);
-  } else if (n >= 8) {
-    std::uint64_t head, tail;
-    std::memcpy(&head, in, 8);
-    std::memcpy(&tail, in + n - 8, 8);
-    std::memcpy(out, &head, 8);
-    std::memcpy(out + n - 8, &tail, 8);
-  } else if (n >= 4) {
-    std::uint32_t head, tail;
-    std::memcpy(&head, in, 4);
-    std::memcpy(&tail, in + n - 4, 4);
-    std::memcpy(out, &head, 4);
-    std::memcpy(out + n - 4, &tail, 4);
-  } else if (n > 0) {
-    out[0] = in[0];
-    out[n / 2] = in[n / 2];
-    out[n - 1] = in[n - 1];
-  }
-  return out + n;
-}
 
 // The field text straight into the writer's buffer: the common case of a
 // field of reasonable size without a line feed in its value.
@@ -56,12 +19,12 @@ bool PutDirect(TextWriter& output, bool blank, std::string_view name, const std:
   char* out = start;
   if (blank) *out++ = ' ';
   *out++ = '<';
-  out = Copy(out, name);
+  out = CopyShortText(out, name);
   if (value != nullptr) {
     *out++ = ':';
     for (const char digit : length) *out++ = digit;
     *out++ = '>';
-    out = Copy(out, *value);
+    out = CopyShortText(out, *value);
   } else {
     *out++ = '>';
   }
@@ -99,7 +62,7 @@ std::size_t WriteAdifField(TextWriter& output, std::string_view name, const std:
   std::size_t next = textLength;
   bool blank = false;
   if (column != 0) {
-    if (column + textLength <= kLineLimit) {
+    if (column + textLength <= kFieldLineLimit) {
       blank = true;
       next = column + textLength + 1;
     } else {
@@ -114,20 +77,17 @@ std::size_t WriteAdifField(TextWriter& output, std::string_view name, const std:
   return next;
 }
 
-namespace {
-
-// A field as read: its text holds no line feed.
-std::size_t WriteFieldText(TextWriter& output, std::string_view text, std::size_t column) {
+std::size_t WriteAdifFieldText(TextWriter& output, std::string_view text, std::size_t column) {
   const std::size_t size = text.size();
   if (size + 2 > TextWriter::kDirectLimit) {
-    if (column != 0) output.Put(column + size <= kLineLimit ? ' ' : '\n');
+    if (column != 0) output.Put(column + size <= kFieldLineLimit ? ' ' : '\n');
     output.Put(text);
-    return column != 0 && column + size <= kLineLimit ? column + size + 1 : size;
+    return column != 0 && column + size <= kFieldLineLimit ? column + size + 1 : size;
   }
   char* out = output.Reserve(size + 2);
   std::size_t next = size;
   if (column != 0) {
-    if (column + size <= kLineLimit) {
+    if (column + size <= kFieldLineLimit) {
       *out++ = ' ';
       next = column + size + 1;
     } else {
@@ -135,16 +95,8 @@ std::size_t WriteFieldText(TextWriter& output, std::string_view text, std::size_
       *out++ = '\n';
     }
   }
-  output.Commit(Copy(out, text));
+  output.Commit(CopyShortText(out, text));
   return next;
-}
-
-}  // namespace
-
-std::size_t WriteAdifField(TextWriter& output, const AdifField& field, std::size_t column) {
-  if (field.TextIsCurrent()) return WriteFieldText(output, field.text, column);
-  const std::string_view value = field.value;
-  return WriteAdifField(output, field.name, field.hasValue ? &value : nullptr, column);
 }
 
 }  // namespace quorvel

@@ -60,24 +60,6 @@ inline const char* Find(const char* from, const char* to, char c) {
   return nullptr;
 }
 
-// The first c in from..limit, or nullptr, reading whole words up to end
-// (limit at most end): a short text followed by more of its line costs one
-// test.
-inline const char* FindBefore(const char* from, const char* limit, const char* end, char c) {
-  const std::uint64_t repeated = kOnes * static_cast<unsigned char>(c);
-  if (limit - from > 64) return Find(from, limit, c);
-  for (; from < limit && end - from >= 8; from += 8) {
-    if (const std::uint64_t matches = MatchingBytes(Word(from), repeated)) {
-      const char* found = from + FirstMatch(matches);
-      return found < limit ? found : nullptr;
-    }
-  }
-  for (; from < limit; ++from) {
-    if (*from == c) return from;
-  }
-  return nullptr;
-}
-
 // The first of the two bytes a and b in from..to, or to.
 inline const char* FindEither(const char* from, const char* to, char a, char b) {
   const std::uint64_t as = kOnes * static_cast<unsigned char>(a);
@@ -90,6 +72,53 @@ inline const char* FindEither(const char* from, const char* to, char a, char b) 
   }
   while (from < to && *from != a && *from != b) ++from;
   return from;
+}
+
+// The first of the three bytes a, b and c in from..to, or to.
+inline const char* FindAny(const char* from, const char* to, char a, char b, char c) {
+  const std::uint64_t as = kOnes * static_cast<unsigned char>(a);
+  const std::uint64_t bs = kOnes * static_cast<unsigned char>(b);
+  const std::uint64_t cs = kOnes * static_cast<unsigned char>(c);
+  for (; to - from >= 8; from += 8) {
+    const std::uint64_t word = Word(from);
+    if (const std::uint64_t matches =
+            MatchingBytes(word, as) | MatchingBytes(word, bs) | MatchingBytes(word, cs)) {
+      return from + FirstMatch(matches);
+    }
+  }
+  while (from < to && *from != a && *from != b && *from != c) ++from;
+  return from;
+}
+
+// The first of the bytes a and b in from..limit, or nullptr, reading whole
+// words up to end (limit at most end): a short value followed by more of its
+// line costs one test.
+inline const char* FindEitherBefore(const char* from, const char* limit, const char* end, char a,
+                                    char b) {
+  const std::uint64_t as = kOnes * static_cast<unsigned char>(a);
+  const std::uint64_t bs = kOnes * static_cast<unsigned char>(b);
+  if (limit - from <= 8 && end - from >= 8) {
+    if (from == limit) return nullptr;
+    const std::uint64_t word = Word(from);
+    const std::uint64_t within = ~std::uint64_t{0} >> (8 * (8 - (limit - from)));
+    const std::uint64_t matches = (MatchingBytes(word, as) | MatchingBytes(word, bs)) & within;
+    return matches != 0 ? from + FirstMatch(matches) : nullptr;
+  }
+  if (limit - from > 64) {
+    const char* const found = FindEither(from, limit, a, b);
+    return found < limit ? found : nullptr;
+  }
+  for (; from < limit && end - from >= 8; from += 8) {
+    const std::uint64_t word = Word(from);
+    if (const std::uint64_t matches = MatchingBytes(word, as) | MatchingBytes(word, bs)) {
+      const char* const found = from + FirstMatch(matches);
+      return found < limit ? found : nullptr;
+    }
+  }
+  for (; from < limit; ++from) {
+    if (*from == a || *from == b) return from;
+  }
+  return nullptr;
 }
 
 // Whether the size bytes at a and b are the same: a short name in one or two

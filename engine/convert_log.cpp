@@ -3,13 +3,13 @@
 #include <ctime>
 #include <string>
 
-#include "core/qso_record.h"
 #include "engine/ascii.h"
 #include "engine/county_report.h"
 #include "engine/field_rewriting.h"
 #include "engine/local_time_cache.h"
 #include "engine/log_scanner.h"
 #include "engine/qso_time.h"
+#include "engine/read_record.h"
 #include "engine/record_output.h"
 
 namespace quorvel {
@@ -20,7 +20,7 @@ namespace {
 struct NameFacts {
   bool date = false;
   bool time = false;
-  std::uint8_t kind = 0;  // FieldNameKind
+  FieldNameKind kind = kUndecidedName;
 };
 
 // The log scanner's consumer that converts: the header goes out unchanged,
@@ -41,7 +41,7 @@ class Driver {
   void Header(std::string_view bytes) { output_.Put(bytes); }
   NameFacts ReadName(std::string_view name) const;
   void Tag(const ScannedTag& tag, const NameFacts& facts, bool endsRecord);
-  void BlockMoving() { record_.Detach(); }
+  void BlockMoving() { record_.KeepTexts(); }
 
   void Finish(const LogScan& scan, std::optional<std::string_view> outputName);
 
@@ -54,7 +54,7 @@ class Driver {
   CountyLineForm form_;
   MessageLog& log_;
   CountyReport* report_;
-  QsoRecord record_;
+  ReadRecord record_;
   std::tm time_ = InitialQsoTime();
   bool recordOpen_ = false;
   long long converted_ = 0;
@@ -82,14 +82,14 @@ void Driver::Tag(const ScannedTag& tag, const NameFacts& facts, bool endsRecord)
     }
     return;
   }
-  record_.Append().SetViews(tag.name, tag.value, tag.hasValue, tag.text, facts.kind);
+  record_.Append(AdifField{tag.name, tag.value, tag.hasValue}, tag.text, facts.kind);
   // Scanning goes on after the end-of-record tag: a second record on the
   // same line is a QSO too.
   if (endsRecord) CompleteRecord();
 }
 
 void Driver::CompleteRecord() {
-  record_.startTime = MakeStartTime(time_, clock_);
+  record_.record().startTime = MakeStartTime(time_, clock_);
   converted_ +=
       ProcessRecord(output_, region_, addMobile_, form_, record_, tally_, log_, clock_, report_);
   if (report_ != nullptr) report_->CountRecordRead();

@@ -7,6 +7,7 @@
 #include "counties/county_resolver.h"
 #include "engine/ascii.h"
 #include "engine/county_report.h"
+#include "engine/read_record.h"
 
 namespace quorvel {
 
@@ -39,7 +40,8 @@ bool StartsWithPositiveNumber(std::string_view text) {
 
 class Rewriter {
  public:
-  Rewriter(QsoRecord& record, RegionId region, int addMobile, MessageLog& log, CountyReport* report)
+  Rewriter(ReadRecord& record, RegionId region, int addMobile, MessageLog& log,
+           CountyReport* report)
       : record_(record), region_(region), addMobile_(addMobile), log_(log), report_(report) {}
 
   RewriteResult Run();
@@ -55,7 +57,7 @@ class Rewriter {
                               : record_.field(static_cast<std::size_t>(callsignIndex_)).value;
   }
 
-  QsoRecord& record_;
+  ReadRecord& record_;
   RegionId region_;
   int addMobile_;
   MessageLog& log_;
@@ -68,10 +70,7 @@ RewriteResult Rewriter::Run() {
   // A field added during the pass (SRX) is reached by the same pass.
   for (std::size_t i = 0; i < record_.fieldCount(); ++i) {
     AdifField& field = record_.field(i);
-    const FieldNameKind kind = field.nameKind != kUndecidedName
-                                   ? static_cast<FieldNameKind>(field.nameKind)
-                                   : ClassifyFieldName(field.name);
-    switch (kind) {
+    switch (record_.Kind(i)) {
       case kCallsignName:
         callsignIndex_ = static_cast<std::ptrdiff_t>(i);
         break;
@@ -98,22 +97,23 @@ RewriteResult Rewriter::Run() {
 // A leading serial number moves into a field of its own, SRX.
 void Rewriter::RewriteComment(std::size_t index) {
   if (StartsWithPositiveNumber(record_.field(index).value)) {
-    AdifField& serial = record_.InsertBeforeLast();
-    AdifField& comment = record_.field(index);  // the insertion may have moved the slots
+    AdifField& serial = record_.Insert(record_.fieldCount() - 1, "SRX");
+    AdifField& comment = record_.field(index);  // the insertion may have moved the fields
     const std::string_view text = comment.value;
     const std::size_t blank = text.find(' ');
-    serial.Set("SRX", text.substr(0, blank));
+    serial.value = text.substr(0, blank);
+    serial.hasValue = true;
     if (blank == std::string_view::npos) {
-      comment.value.clear();
+      comment.value = {};
     } else {
       std::size_t letter = blank + 1;
       while (letter < text.size() && !IsAsciiLetter(text[letter])) ++letter;
       // With no letter after the number the rest is kept rather than lost.
-      comment.value.RemovePrefix(letter < text.size() ? letter : blank + 1);
+      comment.value.remove_prefix(letter < text.size() ? letter : blank + 1);
     }
   }
-  FieldText& value = record_.field(index).value;
-  value.Truncate(value.view().find_last_not_of(' ') + 1);
+  std::string_view& value = record_.field(index).value;
+  value = value.substr(0, value.find_last_not_of(' ') + 1);
 }
 
 void Rewriter::RewriteCountyField(std::size_t index) {
@@ -122,13 +122,15 @@ void Rewriter::RewriteCountyField(std::size_t index) {
   const bool hasComma = value.find(',') != std::string_view::npos;
   if (!hasComma &&
       std::any_of(value.begin(), value.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
-    char* const text = field.value.Edit();
-    std::transform(text, text + value.size(), text, ToUpperAscii);
+    std::string& upper = record_.record().NewText();
+    upper.resize(value.size());
+    std::transform(value.begin(), value.end(), upper.begin(), ToUpperAscii);
+    field.value = upper;
   }
   RemovePortableSuffix(field.value);
   if (hasComma || Is(field.value, "DX")) return;
   if (SplitCountyLine(index)) return;
-  const int resolved = ResolveCounty(field, region_, Callsign(), log_);
+  const int resolved = ResolveCounty(field, region_, Callsign(), log_, record_.record().NewText());
   countyCount_ += resolved;
   if (report_ != nullptr) report_->NoteResolved(field, resolved, Callsign());
 }
@@ -154,10 +156,12 @@ bool Rewriter::SplitCountyLine(std::size_t index) {
     from = slash + 1;
   }
   for (std::size_t i = 0; i < count; ++i) {
-    AdifField& field = i == 0 ? record_.field(index) : record_.InsertAfter(index + i - 1);
-    std::string text(counties[i].state);
-    text.append(",").append(counties[i].name);
-    field.Set("CNTY", text);
+    AdifField& field = i == 0 ? record_.field(index) : record_.Insert(index + i, "CNTY");
+    std::string& text = record_.record().NewText();
+    text.append(counties[i].state).append(",").append(counties[i].name);
+    field.name = "CNTY";
+    field.value = text;
+    field.hasValue = true;
   }
   // Each part counts as a county converted; repeats go with the other
   // repeated counties.
@@ -168,14 +172,14 @@ bool Rewriter::SplitCountyLine(std::size_t index) {
 // W9ABC/CEN working from CEN county logs as W9ABC, or W9ABC/M when asked.
 void Rewriter::RemovePortableSuffix(std::string_view value) {
   if (callsignIndex_ < 0) return;
-  FieldText& callsign = record_.field(static_cast<std::size_t>(callsignIndex_)).value;
-  const std::size_t slash = callsign.view().find('/');
-  if (slash == std::string_view::npos || callsign.view().substr(slash + 1) != value) return;
+  std::string_view& callsign = record_.field(static_cast<std::size_t>(callsignIndex_)).value;
+  const std::size_t slash = callsign.find('/');
+  if (slash == std::string_view::npos || callsign.substr(slash + 1) != value) return;
   std::string text = "INFO: Changing callsign ";
-  text.append(callsign.view()).append(" to ");
-  callsign.Truncate(slash);
-  if (addMobile_ != 0) callsign.append("/M");
-  text.append(callsign.view());
+  text.append(callsign).append(" to ");
+  callsign = callsign.substr(0, slash);
+  if (addMobile_ != 0) callsign = record_.record().NewText().append(callsign).append("/M");
+  text.append(callsign);
   AddMessage(kInformationList, log_, std::move(text));
 }
 
@@ -189,7 +193,7 @@ void Rewriter::RemoveRepeatedCounties() {
     for (std::size_t j = 0; j < i; ++j) {
       const AdifField& earlier = record_.field(j);
       if (Is(earlier.name, "CNTY") && earlier.value == field.value) {
-        field.name.clear();
+        field.name = {};
         --countyCount_;
         break;
       }
@@ -239,7 +243,7 @@ FieldNameKind ClassifyFieldName(std::string_view name) {
   return kPlainName;
 }
 
-RewriteResult RewriteRecordFields(QsoRecord& record, RegionId region, int addMobile,
+RewriteResult RewriteRecordFields(ReadRecord& record, RegionId region, int addMobile,
                                   MessageLog& log, CountyReport* report) {
   return Rewriter(record, region, addMobile, log, report).Run();
 }

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "core/message_log.h"
-#include "core/qso_record.h"
 #include "counties/region_catalogue.h"
 
 namespace quorvel {
@@ -43,7 +42,7 @@ inline constexpr std::array<std::string_view, 20> CountyFieldNames = {
 
 bool IsCountyFieldName(std::string_view name);
 
-// Which rule of the rewriting a field name falls under (AdifField::nameKind).
+// Which rule of the rewriting a field name falls under.
 enum FieldNameKind : std::uint8_t {
   kUndecidedName = 0,
   kPlainName,
@@ -64,7 +63,8 @@ struct RewriteResult {
 };
 
 // report, when given, learns what became of every county-bearing value.
-RewriteResult RewriteRecordFields(QsoRecord& record, RegionId region, int addMobile,
+class ReadRecord;
+RewriteResult RewriteRecordFields(ReadRecord& record, RegionId region, int addMobile,
                                   MessageLog& log, CountyReport* report = nullptr);
 
 }  // namespace quorvel

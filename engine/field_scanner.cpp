@@ -34,12 +34,13 @@ ScanResult ScanTag(std::string_view line, std::size_t& position, ScannedTag& tag
     position = line.size();
     return ScanResult::kNone;
   }
-  const char* const separator = byte_search::FindEither(open + 1, end, ':', '>');
-  if (separator == end) {
-    position = static_cast<std::size_t>(open - begin);
-    return ScanResult::kOpen;
-  }
-  return ScanTagAt(line, open, separator, position, tag);
+  position = static_cast<std::size_t>(open - begin);
+  const char* const separator = FindNameEnd(open + 1, end);
+  if (separator == end || *separator == '\n') return ScanResult::kOpen;
+  const char* next = end;
+  if (ReadTagAt(open, separator, end, true, tag, next) != TagRead::kTag) return ScanResult::kOpen;
+  position = static_cast<std::size_t>(next - begin);
+  return ScanResult::kTag;
 }
 
 }  // namespace quorvel

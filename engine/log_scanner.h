@@ -43,10 +43,15 @@ class HeaderSearch {
   std::string tail_;  // the last bytes of the line so far, for a tag cut by a refill
 };
 
-// Loggers write the same names in the same order in every record: the n-th
-// tag of a record mostly has the name of the n-th tag of the record before,
-// and the consumer's answer for it. A name known there is recognised, with
-// where it ends, by one comparison of the bytes after the '<'.
+// Loggers write the same names in the same order in every record, so the
+// name of a tag is mostly the one that followed the name before it the last
+// time. Each name known is remembered with the consumer's answer for it and
+// the name that followed it; a tag with the expected name is recognised,
+// with where its name ends, by comparing the bytes after its '<' with that
+// name and its separator. Any other name is looked up by a hash of its bytes,
+// and asked of the consumer only when it is new. Names past kLongest bytes,
+// and new names once kEntries are known, are asked each time: a hostile log
+// cannot grow the memory.
 template <typename Facts>
 class NameMemory {
  public:
@@ -55,51 +60,110 @@ class NameMemory {
     Facts facts{};
   };
 
-  // Where the tag at open would end its name if it had the n-th name of the
-  // record before: its separator, or nullptr when it has another name.
-  const char* Guess(const char* open, const char* end) const {
-    if (next_ >= names_.size()) return nullptr;
-    const Entry& entry = names_[next_];
-    const char* const name = open + 1;
-    if (entry.size > kLongest || static_cast<std::size_t>(end - name) <= entry.size ||
-        !byte_search::SameBytes(entry.bytes, name, entry.size + 1)) {
-      return nullptr;
-    }
-    return name + entry.size;
+  // How far past a name its guess may read: a guess needs that many bytes.
+  static constexpr std::size_t kReach = 32;
+
+  // The separator of the tag whose name starts at name, if it has the
+  // expected name; nullptr otherwise.
+  const char* Guess(const char* name, const char* end) const {
+    if (expected_ == kNone || static_cast<std::size_t>(end - name) < kReach) return nullptr;
+    const Entry& entry = entries_[expected_];
+    return entry.Matches(name) ? name + entry.size : nullptr;
   }
   // The answer for the name that Guess recognised.
-  const Known& Guessed() { return names_[next_++].known; }
+  const Known& Guessed() { return Follow(expected_); }
 
-  // The answer for any other name, which the next record is expected to have
-  // here too.
+  // The answer for any other name.
   template <typename Consumer>
   const Known& Learn(std::string_view name, char separator, Consumer& consumer) {
-    const std::size_t n = next_++;
-    miss_.endsRecord = IsEndOfRecord(name);
-    miss_.facts = consumer.ReadName(name);
-    if (name.size() <= kLongest && n < kNames) {
-      if (n >= names_.size()) names_.resize(n + 1);
-      Entry& entry = names_[n];
+    std::uint32_t index = kNone;
+    if (name.size() <= kLongest) {
+      std::uint16_t& slot = Slot(name);
+      if (slot != 0) {
+        index = slot - 1u;
+        entries_[index].bytes[name.size()] = separator;
+      } else if (entries_.size() < kEntries) {
+        index = static_cast<std::uint32_t>(entries_.size());
+        entries_.push_back(Entry::Of(name, separator, Ask(name, consumer)));
+        slot = static_cast<std::uint16_t>(index + 1);
+      }
+    }
+    if (index == kNone) {
+      expected_ = last_ = kNone;
+      return miss_ = Ask(name, consumer);
+    }
+    if (last_ != kNone) entries_[last_].next = index;
+    return Follow(index);
+  }
+
+ private:
+  static constexpr std::size_t kLongest = kReach - 1;  // a name and its separator in kReach
+  static constexpr std::size_t kEntries = 1024;
+  static constexpr std::size_t kSlots = 2 * kEntries;  // a power of two
+  static constexpr std::uint32_t kNone = ~0u;
+
+  struct Entry {
+    char bytes[kReach] = {};               // the name, its ':' or '>', zeros
+    std::uint64_t masks[kReach / 8] = {};  // the bits of bytes that Matches compares
+    std::size_t size = 0;                  // of the name
+    std::uint32_t next = kNone;
+    Known known;
+
+    static Entry Of(std::string_view name, char separator, const Known& known) {
+      Entry entry;
       std::memcpy(entry.bytes, name.data(), name.size());
       entry.bytes[name.size()] = separator;
       entry.size = name.size();
-      entry.known = miss_;
+      for (std::size_t i = 0; i <= name.size(); ++i) entry.masks[i / 8] |= 0xffULL << (8 * (i % 8));
+      entry.known = known;
+      return entry;
     }
-    return miss_;
-  }
-  void NextRecord() { next_ = 0; }
-
- private:
-  static constexpr std::size_t kLongest = 32;
-  static constexpr std::size_t kNames = 256;
-  struct Entry {
-    char bytes[kLongest + 1];         // the name and the ':' or '>' after it
-    std::size_t size = kLongest + 1;  // of the name; past kLongest while none is stored
-    Known known;
+    // Whether the bytes at name are this name and its separator: two words
+    // for most names, four for the long ones, each masked to what is left.
+    bool Matches(const char* name) const {
+      using byte_search::Word;
+      const std::uint64_t differ =
+          ((Word(name) ^ Word(bytes)) & masks[0]) | ((Word(name + 8) ^ Word(bytes + 8)) & masks[1]);
+      if (differ != 0 || masks[2] == 0) return differ == 0;
+      return (((Word(name + 16) ^ Word(bytes + 16)) & masks[2]) |
+              ((Word(name + 24) ^ Word(bytes + 24)) & masks[3])) == 0;
+    }
   };
-  std::vector<Entry> names_;
+
+  template <typename Consumer>
+  static Known Ask(std::string_view name, Consumer& consumer) {
+    Known known;
+    known.endsRecord = IsEndOfRecord(name);
+    known.facts = consumer.ReadName(name);
+    return known;
+  }
+
+  const Known& Follow(std::uint32_t index) {
+    last_ = index;
+    expected_ = entries_[index].next;
+    return entries_[index].known;
+  }
+
+  // The slot of name in the hash table: its entry's, or the empty one where
+  // it would go.
+  std::uint16_t& Slot(std::string_view name) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+    for (std::size_t probe = hash;; ++probe) {
+      std::uint16_t& slot = slots_[probe & (kSlots - 1)];
+      if (slot == 0) return slot;
+      const Entry& entry = entries_[slot - 1u];
+      if (entry.size == name.size() && std::memcmp(entry.bytes, name.data(), name.size()) == 0) {
+        return slot;
+      }
+    }
+  }
+
+  std::vector<Entry> entries_;
+  std::vector<std::uint16_t> slots_ = std::vector<std::uint16_t>(kSlots);
+  std::uint32_t expected_ = kNone;  // the entry of the name expected next
+  std::uint32_t last_ = kNone;      // the entry of the last tag's name
   Known miss_;
-  std::size_t next_ = 0;
 };
 
 }  // namespace log_scanning
@@ -154,72 +218,57 @@ class LogScanner {
     }
   }
 
-  // The records are scanned in the reader's blocks: a piece is a line, or the
-  // part of one that the block holds so far. Only a tag that goes on past the
-  // block waits for more input.
+  // The records are scanned in the reader's blocks, tag after tag, with no
+  // pass over the lines: the tag rules stop at a line feed where it matters.
+  // Only a tag that may go on past the block waits for more input; the
+  // consumer hears when the bytes its tags viewed are about to go.
   void ScanRecords() {
-    std::size_t searched = 0;  // unread bytes known to hold no line feed
     for (;;) {
+      const bool last = input_.Ended();
       const std::string_view unread = input_.Unread();
-      const void* lf = searched < unread.size()
-                           ? std::memchr(unread.data() + searched, '\n', unread.size() - searched)
-                           : nullptr;
-      const std::size_t size =
-          lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - unread.data()) + 1
-                        : unread.size();
-      const bool whole = lf != nullptr || input_.Ended();
-      std::size_t position = 0;
-      if (size > 0 && ScanPiece(unread.substr(0, size), whole, position)) {
-        input_.Consume(size);
-        searched = 0;
-        continue;
-      }
-      // The tag at position, or the line's end, comes with more input.
-      input_.Consume(position);
-      searched = size - position;
+      const char* const begin = unread.data();
+      const char* const stop = ScanBlock(begin, begin + unread.size(), last);
+      input_.Consume(static_cast<std::size_t>(stop - begin));
+      if (last) return;
       consumer_.BlockMoving();
-      if (!input_.Refill()) {
-        position = 0;
-        if (searched > 0) ScanPiece(input_.Unread(), true, position);
-        return;
-      }
+      input_.Refill();  // at the end of the input, the rest is scanned as the last bytes
     }
   }
 
-  // Scans the tags of piece; true when it is done with them. A piece that is
-  // not a whole line may end in a tag or a value that goes on: false then,
-  // with position at that tag.
-  bool ScanPiece(std::string_view piece, bool whole, std::size_t& position) {
-    const char* const begin = piece.data();
-    const char* const end = begin + piece.size();
+  // Scans the tags in p..end; returns where it stopped: end, or the '<' of a
+  // tag that may go on past end.
+  const char* ScanBlock(const char* p, const char* const end, const bool last) {
     for (;;) {
-      const std::size_t start = position;
-      const char* const open =
-          position < piece.size() ? FindTagOpen(begin + position, end) : nullptr;
-      if (open == nullptr) return true;
-      const char* separator = names_.Guess(open, end);
+      const char* const open = FindTagOpen(p, end);
+      if (open == nullptr) return end;
+      const char* separator = names_.Guess(open + 1, end);
       const bool guessed = separator != nullptr;
-      if (!guessed) separator = byte_search::FindEither(open + 1, end, ':', '>');
-      if (separator == end ||
-          ScanTagAt(piece, open, separator, position, tag_) == ScanResult::kOpen) {
-        position = static_cast<std::size_t>(open - begin);
-        return whole;
+      if (!guessed) {
+        separator = FindNameEnd(open + 1, end);
+        if (separator == end) return last ? end : open;
+        if (*separator == '\n') {  // not closed on its line: the line ends there
+          p = separator + 1;
+          continue;
+        }
       }
-      if (!whole && tag_.hasValue && tag_.value.data() + tag_.value.size() == end &&
-          static_cast<long long>(tag_.value.size()) < tag_.declaredLength) {
-        position = start;
-        return false;
+      ScannedTag tag;
+      if (guessed && static_cast<std::size_t>(end - separator) >= kShortTagReach &&
+          ReadShortTag(open, separator, tag, p)) {
+        const auto& known = names_.Guessed();
+        consumer_.Tag(tag, known.facts, known.endsRecord);
+        continue;
       }
+      const TagRead read = ReadTagAt(open, separator, end, last, tag, p);
+      if (read == TagRead::kMore) return open;
+      if (read == TagRead::kNotClosed) continue;
       const auto& known =
-          guessed ? names_.Guessed() : names_.Learn(tag_.name, *separator, consumer_);
-      if (known.endsRecord) names_.NextRecord();
-      consumer_.Tag(tag_, known.facts, known.endsRecord);
+          guessed ? names_.Guessed() : names_.Learn(tag.name, *separator, consumer_);
+      consumer_.Tag(tag, known.facts, known.endsRecord);
     }
   }
 
   TextReader& input_;
   Consumer& consumer_;
-  ScannedTag tag_;
   log_scanning::NameMemory<Facts> names_;
 };
 

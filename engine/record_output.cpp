@@ -1,5 +1,7 @@
 #include "engine/record_output.h"
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,35 +31,57 @@ struct CopyState {
   std::vector<std::string_view> carried;
 };
 
+// "STATE" and "CNTY", asked of every field of every copy: compared as a
+// word and a byte.
+template <std::size_t N>
+bool IsName(std::string_view name, const char (&constant)[N]) {
+  static_assert(N == 5 || N == 6, "a name of four or five letters");
+  if (name.size() != N - 1) return false;
+  std::uint32_t a = 0;
+  std::uint32_t b = 0;
+  std::memcpy(&a, name.data(), 4);
+  std::memcpy(&b, constant, 4);
+  return a == b && (N == 5 || name[N - 2] == constant[N - 2]);
+}
+
+// A field as read goes out as the bytes it was read from.
+inline void WriteField(RecordCopyWriter& copy, const ReadRecord& record, std::size_t index) {
+  const std::string_view asRead = record.AsRead(index);
+  if (!asRead.empty()) return copy.PutText(asRead);
+  const AdifField& field = record.field(index);
+  copy.Put(field.name, field.hasValue ? &field.value : nullptr);
+}
+
 // Writes one copy; returns false when it took no CNTY field although copies
 // remain (no field left to take them from).
-bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, CopyState& state,
+bool WriteCopy(TextWriter& output, ReadRecord& record, std::int64_t startTime, CopyState& state,
                OutputTally& tally, MessageLog& log, LocalTimeCache& clock, CountyReport* report) {
   bool stateWritten = false;
   bool countyWritten = false;
   const QsoDateTime when = FormatStartTime(startTime, clock);
   const std::string_view date(when.date, when.dateLength);
   const std::string_view time(when.time, 6);
-  std::size_t column = WriteAdifField(output, "QSO_DATE", &date, 0);
-  column = WriteAdifField(output, "TIME_ON", &time, column);
+  RecordCopyWriter copy(output);
+  copy.Put("QSO_DATE", &date);
+  copy.Put("TIME_ON", &time);
 
   for (std::size_t i = 0; i < record.fieldCount(); ++i) {
     AdifField& field = record.field(i);
     if (field.name.empty()) continue;
-    if (std::string_view(field.name) == "STATE") {
+    if (IsName(field.name, "STATE")) {
       if (stateWritten) continue;
-      column = WriteAdifField(output, field, column);
+      WriteField(copy, record, i);
       stateWritten = true;
-    } else if (std::string_view(field.name) == "CNTY") {
+    } else if (IsName(field.name, "CNTY")) {
       if (countyWritten) continue;
-      column = WriteAdifField(output, field, column);
+      WriteField(copy, record, i);
       countyWritten = true;
       if (report != nullptr) {
         const std::string_view county = field.value;
         if (state.carried.empty()) {
-          ReportWrittenCopy(*report, record, &county, 1);
+          ReportWrittenCopy(*report, record.record(), &county, 1);
         } else {
-          ReportWrittenCopy(*report, record, state.carried.data(), state.carried.size());
+          ReportWrittenCopy(*report, record.record(), state.carried.data(), state.carried.size());
         }
       }
       if (state.countyCount > 1 && state.remaining != state.countyCount) {
@@ -66,26 +90,26 @@ bool WriteCopy(TextWriter& output, QsoRecord& record, std::int64_t startTime, Co
         AddMessage(kInformationList, log, std::move(text));
         ++tally.countyLines;
       }
-      const std::string_view countyState = std::string_view(field.value).substr(0, 2);
-      column = WriteAdifField(output, "STATE", &countyState, column);
+      const std::string_view countyState = field.value.substr(0, 2);
+      copy.Put("STATE", &countyState);
       if (!state.usaca.empty()) {
         const std::string_view usaca = state.usaca;
-        column = WriteAdifField(output, kUsacaName, &usaca, column);
+        copy.Put(kUsacaName, &usaca);
       }
       --state.remaining;
       stateWritten = true;
-      field.name.clear();
+      field.name = {};
     } else if (state.usaca.empty() || !IsUsacaName(field.name)) {
-      column = WriteAdifField(output, field, column);
+      WriteField(copy, record, i);
     }
   }
-  output.Put("\n\n");
+  copy.End();
   return countyWritten || state.remaining <= 0;
 }
 
 // The counties of a county line in the order of its copies: the values of
 // the CNTY fields that the copies take, one each.
-std::vector<std::string_view> LineCounties(const QsoRecord& record, long long countyCount) {
+std::vector<std::string_view> LineCounties(const ReadRecord& record, long long countyCount) {
   std::vector<std::string_view> counties;
   for (std::size_t i = 0; i < record.fieldCount(); ++i) {
     if (static_cast<long long>(counties.size()) == countyCount) break;
@@ -105,7 +129,7 @@ std::string Joined(const std::vector<std::string_view>& counties, std::size_t fr
   return text;
 }
 
-bool HasUsacaField(const QsoRecord& record) {
+bool HasUsacaField(const ReadRecord& record) {
   for (std::size_t i = 0; i < record.fieldCount(); ++i) {
     if (IsUsacaName(record.field(i).name)) return true;
   }
@@ -114,7 +138,7 @@ bool HasUsacaField(const QsoRecord& record) {
 
 // Decides what the copies of a county line carry and says what the chosen
 // form does with the line. Returns the number of copies to write.
-long long PlanCountyLine(const QsoRecord& record, CountyLineForm form, CopyState& state,
+long long PlanCountyLine(const ReadRecord& record, CountyLineForm form, CopyState& state,
                          OutputTally& tally, MessageLog& log) {
   const long long copies = form == CountyLineForm::kSingle ? 1 : state.countyCount;
   if (form == CountyLineForm::kSplit || state.countyCount < 2) return copies;
@@ -152,13 +176,13 @@ long long PlanCountyLine(const QsoRecord& record, CountyLineForm form, CopyState
 }  // namespace
 
 long long ProcessRecord(TextWriter& output, RegionId region, int addMobile, CountyLineForm form,
-                        QsoRecord& record, OutputTally& tally, MessageLog& log,
+                        ReadRecord& record, OutputTally& tally, MessageLog& log,
                         LocalTimeCache& clock, CountyReport* report) {
   const RewriteResult rewritten = RewriteRecordFields(record, region, addMobile, log, report);
   // Copies clear only names of CNTY fields, so the callsign's text stays put.
   CopyState state{rewritten.countyCount, rewritten.countyCount, rewritten.callsign, {}, {}};
   const long long copies = PlanCountyLine(record, form, state, tally, log);
-  std::int64_t startTime = record.startTime;
+  std::int64_t startTime = record.record().startTime;
   for (long long written = 0;;) {
     const bool tookCounty = WriteCopy(output, record, startTime, state, tally, log, clock, report);
     ++startTime;

@@ -4,11 +4,11 @@
 #pragma once
 
 #include "core/message_log.h"
-#include "core/qso_record.h"
 #include "counties/region_catalogue.h"
 #include "engine/county_line_form.h"
 #include "engine/local_time_cache.h"
 #include "engine/platform/text_writer.h"
+#include "engine/read_record.h"
 
 namespace quorvel {
 class CountyReport;
@@ -28,7 +28,7 @@ struct OutputTally {
 // clock turns the start time into the local date and time of each copy.
 // report, when given, counts the record's values and the counties it carried.
 long long ProcessRecord(TextWriter& output, RegionId region, int addMobile, CountyLineForm form,
-                        QsoRecord& record, OutputTally& tally, MessageLog& log,
+                        ReadRecord& record, OutputTally& tally, MessageLog& log,
                         LocalTimeCache& clock, CountyReport* report = nullptr);
 
 }  // namespace quorvel

@@ -211,7 +211,8 @@ int quorvel_resolve(int region, const char* value, size_t size, char* out, size_
     field.value = std::string_view(upper);
     field.hasValue = true;
     MessageLog ignored;
-    ResolveCounty(field, region, "", ignored);
+    std::string county;
+    ResolveCounty(field, region, "", ignored, county);
     const std::string_view name = field.name;
     int kind = QUORVEL_UNKNOWN;
     if (FindCanadianArea(upper)) kind = QUORVEL_PROVINCE;

@@ -155,6 +155,42 @@ TEST(ConvertLog, NamesThatDifferFromTheRecordBeforeAreReadAfresh) {
   EXPECT_EQ(read.records[8].ValuesOf("CNTY"), (Lines{"PA,Centre"}));
 }
 
+// Whatever the scanner's memory of names does (a name as expected, another
+// one, one too long to remember, one more than it keeps, one near the end of
+// a block), each record converts as it does alone, when nothing is known.
+TEST(ConvertLog, ARecordConvertsAsItDoesAloneWhateverItsNeighboursAre) {
+  const std::string longName(31, 'L');
+  std::vector<std::string> records = {
+      "<CALL:4>W1AW <QTH:3>CEN <BAND:3>20M <EOR>",
+      "<CALL:4>W1AW <QTHX:3>CEN <BAND:3>20M <EOR>",
+      "<BAND:3>20M <CALL:4>W1AW <QTH:3>BED <EOR>",
+      "<CALL:4>W1AW <QTH:3>cen <COMMENT:6>12 ABC <EOR>",
+      "<CALL:4>W1AW <" + longName + ":1>x <" + longName + "X:2>yz <" + longName + "XY>v<EOR>",
+      "<CALL:4>W1AW <" + longName + ":1>x <" + longName + "X:2>yz <" + longName + "XY>v<EOR>",
+      "<CALL:4>W1AW <QTH:3>CEN/BLA <EOR:0>",
+      "<CALL:4>W1AW <QTH:3>CEN/BLA <EOR>",
+  };
+  // More names than the memory keeps, then the first ones again.
+  std::string many = "<CALL:4>K1AB";
+  for (int i = 0; i < 1100; ++i) many += " <F" + std::to_string(i) + ":1>" + std::to_string(i % 10);
+  records.push_back(many + " <QTH:3>ALL <EOR>");
+  records.push_back(records[0]);
+  // Records that the reader's first blocks (16 and 32 kB) cut somewhere.
+  for (std::size_t pad = 0; pad < 48; pad += 7) {
+    records.push_back("<NOTES:" + std::to_string(16300 + pad) + ">" +
+                      std::string(16300 + pad, 'n') + " " + records[pad % 3]);
+  }
+  std::string log = kHeader;
+  std::string alone;
+  for (const std::string& record : records) {
+    log += record + "\n";
+    const std::string output = ConvertText(Record(record + "\n")).output;
+    alone += output.substr(std::string(kHeader).size() + 2);  // its header, CR LF
+  }
+  const auto r = ConvertText(log);
+  EXPECT_TRUE(r.output.substr(std::string(kHeader).size() + 2) == alone);
+}
+
 // A field is written with its length as the writer spells it, however its
 // tag spelt it: leading zeros, a sign, blanks and a data type all go.
 TEST(ConvertLog, DeclaredLengthsAreWrittenPlain) {

@@ -17,10 +17,10 @@ struct ResolveCase {
 };
 
 void ExpectResolves(const ResolveCase& c) {
-  AdifField field;
-  field.Set("QTH", c.value);
+  AdifField field{"QTH", c.value, true};
   MessageLog log;
-  const int result = ResolveCounty(field, c.region, "W9ABC", log);
+  std::string text;
+  const int result = ResolveCounty(field, c.region, "W9ABC", log, text);
   const std::string what = std::string(RegionAbbreviation(c.region)) + " " + c.value;
   EXPECT_EQ(result, c.result) << what;
   EXPECT_EQ(field.name, c.name) << what;
@@ -111,12 +111,12 @@ TEST(ResolveCounty, ConvertsByEachRegionsRules) {
 }
 
 TEST(ResolveCounty, KeepsLongMessagesWhole) {
-  AdifField field;
   const std::string value(200, 'Q');
-  field.Set("QTH", value);
+  AdifField field{"QTH", value, true};
   MessageLog log;
   const std::string callsign(100, 'K');
-  ResolveCounty(field, 37, callsign, log);
+  std::string text;
+  ResolveCounty(field, 37, callsign, log, text);
   EXPECT_EQ(log.lists[kWarningList].front(),
             "WARNING: " + callsign + " in " + value +
                 " is not a valid Pennsylvania county abbreviation.");
