@@ -163,6 +163,9 @@ TEST(ConvertLog, ARecordConvertsAsItDoesAloneWhateverItsNeighboursAre) {
   std::vector<std::string> records = {
       "<CALL:4>W1AW <QTH:3>CEN <BAND:3>20M <EOR>",
       "<CALL:4>W1AW <QTHX:3>CEN <BAND:3>20M <EOR>",
+      "<CALL:04>W1AW <QTH:3>C<N <BAND:17>20M <EOR>",
+      "<CALL:4>W1AW <QTH:5>CEN\nX <BAND:3>20M <EOR>",
+      "<CALL:16>0123456789ABCDEF <QTH:3>CEN <BAND:17>0123456789ABCDEFG <EOR>",
       "<BAND:3>20M <CALL:4>W1AW <QTH:3>BED <EOR>",
       "<CALL:4>W1AW <QTH:3>cen <COMMENT:6>12 ABC <EOR>",
       "<CALL:4>W1AW <" + longName + ":1>x <" + longName + "X:2>yz <" + longName + "XY>v<EOR>",
