@@ -30,6 +30,20 @@ bool ScanNumber(std::string_view& text, std::size_t width, int& number) {
   return true;
 }
 
+// The number that text's first count characters spell when all are digits,
+// else -1. Then sscanf's fields, of widths adding up to count, are those
+// digits, and none of its other rules applies.
+int LeadingDigits(std::string_view text, std::size_t count) {
+  if (text.size() < count) return -1;
+  int value = 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const unsigned digit = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+    if (digit > 9) return -1;
+    value = value * 10 + static_cast<int>(digit);
+  }
+  return value;
+}
+
 // gmtime's reading of seconds: the fallback where the platform has none.
 void CivilFromSeconds(std::int64_t seconds, std::tm& time) {
   time = std::tm{};
@@ -48,6 +62,13 @@ std::tm InitialQsoTime() {
 }
 
 void ReadQsoDate(std::string_view value, std::tm& time) {
+  const int date = LeadingDigits(value, 8);
+  if (date >= 0) {
+    time.tm_year = date / 10000 - 1900;
+    time.tm_mon = date / 100 % 100 - 1;
+    time.tm_mday = date % 100;
+    return;
+  }
   int number = 0;
   if (!ScanNumber(value, 4, number)) return;
   time.tm_year = number - 1900;
@@ -59,6 +80,14 @@ void ReadQsoDate(std::string_view value, std::tm& time) {
 
 bool ReadQsoTime(std::string_view value, long long declaredLength, std::tm& time) {
   if (declaredLength != 4 && declaredLength != 6) return false;
+  const int clock = declaredLength == 4 ? LeadingDigits(value, 4) : LeadingDigits(value, 6);
+  if (clock >= 0) {
+    const int hhmmss = declaredLength == 4 ? clock * 100 : clock;
+    time.tm_hour = hhmmss / 10000;
+    time.tm_min = hhmmss / 100 % 100;
+    time.tm_sec = hhmmss % 100;
+    return true;
+  }
   int number = 0;
   if (declaredLength == 4) time.tm_sec = 0;
   if (!ScanNumber(value, 2, number)) return true;
