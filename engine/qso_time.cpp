@@ -1,5 +1,7 @@
 #include "engine/qso_time.h"
 
+#include <cstring>
+
 #include "engine/civil_time.h"
 #include "engine/decimal_text.h"
 #include "engine/local_time_cache.h"
@@ -100,43 +102,73 @@ bool ReadQsoTime(std::string_view value, long long declaredLength, std::tm& time
 
 namespace {
 
-template <typename MakeLocal>
-std::int64_t MakeStartTimeWith(std::tm& time, MakeLocal makeLocal) {
-  time.tm_isdst = -1;
-  std::tm attempt = time;
-  std::int64_t seconds = 0;
-  if (makeLocal(attempt, seconds)) {
-    time = attempt;
-    return seconds;
-  }
-  seconds = SecondsAsUtc(time);
+// Where the platform cannot represent the time: the fields read as UTC.
+std::int64_t StartTimeAsUtc(std::tm& time) {
+  const std::int64_t seconds = SecondsAsUtc(time);
   CivilFromSeconds(seconds, time);
   return seconds;
 }
 
-QsoDateTime Format(const std::tm& local) {
+// "00", "01", ... "99" one after the other.
+struct TwoDigitTable {
+  char text[200];
+  constexpr TwoDigitTable() : text() {
+    for (int i = 0; i < 100; ++i) {
+      text[2 * i] = static_cast<char>('0' + i / 10);
+      text[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+  }
+};
+constexpr TwoDigitTable kTwoDigits;
+
+// PutDecimal(out, value, 2), by table for the values of 0..99.
+std::size_t PutTwoDigits(char* out, int value) {
+  const unsigned digits = static_cast<unsigned>(value);
+  if (digits > 99) return PutDecimal(out, value, 2);
+  std::memcpy(out, kTwoDigits.text + 2 * digits, 2);
+  return 2;
+}
+
+// The date of date, the time of day as given.
+QsoDateTime Format(const std::tm& date, int hour, int minute, int second) {
   QsoDateTime out{};
-  std::size_t n = PutDecimal(out.date, 1900 + static_cast<std::int64_t>(local.tm_year), 4);
-  n += PutDecimal(out.date + n, local.tm_mon + 1, 2);
-  n += PutDecimal(out.date + n, local.tm_mday, 2);
+  std::size_t n = 4;
+  const std::int64_t year = 1900 + static_cast<std::int64_t>(date.tm_year);
+  if (year >= 0 && year <= 9999) {
+    PutTwoDigits(out.date, static_cast<int>(year) / 100);
+    PutTwoDigits(out.date + 2, static_cast<int>(year) % 100);
+  } else {
+    n = PutDecimal(out.date, year, 4);
+  }
+  n += PutTwoDigits(out.date + n, date.tm_mon + 1);
+  n += PutTwoDigits(out.date + n, date.tm_mday);
   out.dateLength = n;
-  std::size_t t = PutDecimal(out.time, local.tm_hour, 2);
-  t += PutDecimal(out.time + t, local.tm_min, 2);
-  PutDecimal(out.time + t, local.tm_sec, 2);
+  std::size_t t = PutTwoDigits(out.time, hour);
+  t += PutTwoDigits(out.time + t, minute);
+  PutTwoDigits(out.time + t, second);
   return out;
+}
+
+QsoDateTime Format(const std::tm& local) {
+  return Format(local, local.tm_hour, local.tm_min, local.tm_sec);
 }
 
 }  // namespace
 
 std::int64_t MakeStartTime(std::tm& time) {
-  return MakeStartTimeWith(
-      time, [](std::tm& tm, std::int64_t& seconds) { return PlatformMakeLocalTime(tm, seconds); });
+  time.tm_isdst = -1;
+  std::tm attempt = time;
+  std::int64_t seconds = 0;
+  if (!PlatformMakeLocalTime(attempt, seconds)) return StartTimeAsUtc(time);
+  time = attempt;
+  return seconds;
 }
 
 std::int64_t MakeStartTime(std::tm& time, LocalTimeCache& cache) {
-  return MakeStartTimeWith(time, [&cache](std::tm& tm, std::int64_t& seconds) {
-    return cache.MakeLocalTime(tm, seconds);
-  });
+  time.tm_isdst = -1;
+  std::int64_t seconds = 0;
+  if (!cache.MakeLocalTime(time, seconds)) return StartTimeAsUtc(time);
+  return seconds;
 }
 
 QsoDateTime FormatStartTime(std::int64_t seconds) {
@@ -146,6 +178,11 @@ QsoDateTime FormatStartTime(std::int64_t seconds) {
 }
 
 QsoDateTime FormatStartTime(std::int64_t seconds, LocalTimeCache& cache) {
+  const std::tm* date = nullptr;
+  int ofDay = 0;
+  if (cache.InShownDay(seconds, date, ofDay)) {
+    return Format(*date, ofDay / 3600, ofDay / 60 % 60, ofDay % 60);
+  }
   std::tm local{};
   if (!cache.LocalTime(seconds, local)) CivilFromSeconds(seconds, local);
   return Format(local);

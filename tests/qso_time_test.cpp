@@ -145,6 +145,45 @@ TEST(QsoTime, FollowsDaylightSavingRules) {
   EXPECT_EQ(Format(MakeStartTime(repeated)), "20241103 013000");
 }
 
+// The cache shows each moment as the platform does: minute by minute over
+// the days around both changes, back again, then before 1970, about the
+// year 10000 and past what the platform can show.
+TEST(QsoTime, FormatsWithTheCacheAsWithoutIt) {
+  std::vector<std::int64_t> moments;
+  for (const std::int64_t change : {1710054000LL, 1730613600LL}) {
+    for (std::int64_t t = change - 3 * 86400; t <= change + 3 * 86400; t += 61) {
+      moments.push_back(t);
+    }
+    for (std::int64_t t = change + 86400; t >= change - 86400; t -= 599) moments.push_back(t);
+  }
+  for (const std::int64_t t :
+       {-1LL, 0LL, -2208988800LL, -62198755200LL, 253402318799LL, 253402318800LL, 1LL << 60}) {
+    for (const std::int64_t step : {0LL, 1LL, 3600LL, 86400LL}) moments.push_back(t + step);
+  }
+  LocalTimeCache cache;
+  struct Case {
+    std::int64_t seconds;
+    const char* shown;
+  };
+  const Case cases[] = {{253402318799, "99991231 235959"},
+                        {253402318800, "100000101 000000"},
+                        {-62198755200 + 5 * 3600, "-00010101 000000"},
+                        {-1, "19691231 185959"}};
+  for (const Case& c : cases) {
+    const QsoDateTime t = FormatStartTime(c.seconds, cache);
+    EXPECT_EQ(std::string(t.date, t.dateLength) + " " + std::string(t.time, 6), c.shown);
+    EXPECT_EQ(Format(c.seconds), c.shown);
+  }
+  int mismatches = 0;
+  for (const std::int64_t seconds : moments) {
+    const QsoDateTime t = FormatStartTime(seconds, cache);
+    const std::string cached = std::string(t.date, t.dateLength) + " " + std::string(t.time, 6);
+    if (cached != Format(seconds) && ++mismatches <= 10) {
+      ADD_FAILURE() << seconds << ": cached " << cached << ", platform " << Format(seconds);
+    }
+  }
+}
+
 TEST(QsoTime, EveryRecordGetsADefiniteTimeEvenBefore1970) {
   std::tm old = testing::LocalTm(1960, 7, 1, 10, 0, 0);
   const std::string shown = Format(MakeStartTime(old));
