@@ -1,5 +1,7 @@
 #include "engine/local_time_cache.h"
 
+#include <algorithm>
+
 #include "engine/civil_time.h"
 #include "engine/platform/local_time.h"
 
@@ -112,10 +114,53 @@ void LocalTimeCache::Derive(std::int64_t seconds, const Span& span, std::tm& tm)
   BreakDownSeconds(seconds + span.offset, tm);
 }
 
+// The day of seconds, as far as span shows it.
+void LocalTimeCache::DayOf(std::int64_t seconds, const Span& span, Day& day) {
+  Derive(seconds, span, day.date);
+  day.midnight = seconds - (day.date.tm_hour * 3600 + day.date.tm_min * 60 + day.date.tm_sec);
+  day.offset = span.offset;
+  day.first = std::max(span.first, day.midnight);
+  day.last = std::min(span.last, day.midnight + 86399);
+}
+
+// Derive's answer for a moment of day.
+void LocalTimeCache::TimeOfDay(const Day& day, std::int64_t seconds, std::tm& tm) {
+  const int ofDay = static_cast<int>(seconds - day.midnight);
+  tm = day.date;
+  tm.tm_hour = ofDay / 3600;
+  tm.tm_min = ofDay / 60 % 60;
+  tm.tm_sec = ofDay % 60;
+}
+
+// Keeps the day of seconds for MakeLocalTime when one span holds every
+// moment within kReach of the day: then every local time of the day has one
+// reading, at the span's offset.
+void LocalTimeCache::FindMadeDay(std::int64_t seconds) {
+  madeDay_.first = 1;
+  madeDay_.last = 0;
+  const Span* span = SpanOf(seconds);
+  if (span == nullptr) return;
+  Day day;
+  DayOf(seconds, *span, day);
+  const std::int64_t from = day.midnight - kReach;
+  const std::int64_t to = day.midnight + 86399 + kReach;
+  if (!Cover(from, to)) return;
+  span = SpanOf(seconds);  // Cover may have moved the spans
+  if (span == nullptr || span->first > from || span->last < to) return;
+  day.first = day.midnight;
+  day.last = day.midnight + 86399;
+  madeDay_ = day;
+}
+
 bool LocalTimeCache::LocalTime(std::int64_t seconds, std::tm& tm) {
+  if (seconds >= shownDay_.first && seconds <= shownDay_.last) {
+    TimeOfDay(shownDay_, seconds, tm);
+    return true;
+  }
   if (Cover(seconds, seconds)) {
     if (const Span* span = SpanOf(seconds)) {
-      Derive(seconds, *span, tm);
+      DayOf(seconds, *span, shownDay_);
+      TimeOfDay(shownDay_, seconds, tm);
       return true;
     }
   }
@@ -125,6 +170,23 @@ bool LocalTimeCache::LocalTime(std::int64_t seconds, std::tm& tm) {
 }
 
 bool LocalTimeCache::MakeLocalTime(std::tm& tm, std::int64_t& seconds) {
+  // A time in the remembered day: its one reading, at the offset mktime
+  // remembers already, so that skipping mktime leaves its memory right.
+  const Day& day = madeDay_;
+  if (tm.tm_mday == day.date.tm_mday && tm.tm_mon == day.date.tm_mon &&
+      tm.tm_year == day.date.tm_year && day.first <= day.last && tm.tm_isdst < 0 &&
+      static_cast<unsigned>(tm.tm_hour) < 24 && static_cast<unsigned>(tm.tm_min) < 60 &&
+      static_cast<unsigned>(tm.tm_sec) < 60 && knowMakeOffset_ && makeOffset_ == day.offset) {
+    const int hour = tm.tm_hour;
+    const int minute = tm.tm_min;
+    const int second = tm.tm_sec;
+    seconds = day.midnight + hour * 3600 + minute * 60 + second;
+    tm = day.date;
+    tm.tm_hour = hour;
+    tm.tm_min = minute;
+    tm.tm_sec = second;
+    return true;
+  }
   const std::int64_t local = SecondsAsUtc(tm);
   // Out-of-range seconds are left to mktime: it handles them apart.
   const bool cacheable = tm.tm_isdst < 0 && tm.tm_sec >= 0 && tm.tm_sec <= 59;
@@ -145,14 +207,17 @@ bool LocalTimeCache::MakeLocalTime(std::tm& tm, std::int64_t& seconds) {
       if (readings == 1 && reading->offset == makeOffset_) {
         seconds = guess;
         Derive(seconds, *reading, tm);
+        FindMadeDay(seconds);
         return true;
       }
     }
   }
-  if (!PlatformMakeLocalTime(tm, seconds, makeOffset_)) {
+  std::tm attempt = tm;
+  if (!PlatformMakeLocalTime(attempt, seconds, makeOffset_)) {
     knowMakeOffset_ = false;
     return false;
   }
+  tm = attempt;
   knowMakeOffset_ = true;
   if (!Cover(seconds - kReach, seconds + kReach)) {
     std::tm probe{};
@@ -163,6 +228,7 @@ bool LocalTimeCache::MakeLocalTime(std::tm& tm, std::int64_t& seconds) {
       spans_.clear();
     }
   }
+  FindMadeDay(seconds);
   return true;
 }
 

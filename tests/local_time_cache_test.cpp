@@ -129,6 +129,51 @@ std::vector<std::tm> LocalTimesAround(int year, int month, int day) {
   return inputs;
 }
 
+// A log day after day, a QSO every 97 seconds, from a week before the
+// change on day to a week after it: most times fall in the day of the time
+// before, some of it far from the change. Now and then the same date with a
+// field out of range, a time in the skipped or repeated hour, or a record
+// from days or a year before.
+std::vector<std::tm> LogDaysAround(int year, int month, int day) {
+  std::vector<std::tm> inputs;
+  const std::int64_t start = SecondsAsUtc(testing::LocalTm(year, month, day - 7, 0, 0, 0));
+  for (int i = 0; i * 97 < 14 * 86400; ++i) {
+    std::tm tm = testing::LocalTm(year, month, day, 0, 0, 0);
+    BreakDownSeconds(start + i * 97, tm);
+    tm.tm_isdst = -1;
+    inputs.push_back(tm);
+    const auto changed = [&inputs, &tm](int std::tm::*field, int value) {
+      std::tm odd = tm;
+      odd.*field = value;
+      inputs.push_back(odd);
+    };
+    if (i % 101 == 0) {
+      changed(&std::tm::tm_sec, 60);
+      changed(&std::tm::tm_sec, -1);
+      changed(&std::tm::tm_min, 60);
+      changed(&std::tm::tm_hour, 24);
+    }
+    if (i % 211 == 0) {
+      inputs.push_back(testing::LocalTm(year, month, day, 1, 30 + i % 30, i % 60));
+      inputs.push_back(testing::LocalTm(year, month, day, 2, 10 + i % 20, i % 60));
+      inputs.push_back(tm);
+    }
+    if (i % 397 == 0) {
+      changed(&std::tm::tm_mday, tm.tm_mday - 3);
+      changed(&std::tm::tm_year, tm.tm_year - 1);
+    }
+  }
+  return inputs;
+}
+
+TEST(LocalTimeCache, MktimeMatchesDayAfterDayOfALogThroughTheChanges) {
+  ExpectSameReadings(LogDaysAround(2024, 3, 10));
+  ExpectSameReadings(LogDaysAround(2024, 11, 3));
+  ZoneGuard guard("<+1030>-10:30<+11>-11,M10.1.0,M4.1.0");  // half an hour
+  ExpectSameReadings(LogDaysAround(2024, 4, 7));
+  ExpectSameReadings(LogDaysAround(2024, 10, 6));
+}
+
 TEST(LocalTimeCache, LocaltimeMatchesEverySecondAroundTheUsChangeovers) {
   ExpectSameLocalTimes(SecondsAround(1710054000));  // 2024-03-10 02:00 EST
   ExpectSameLocalTimes(SecondsAround(1730613600));  // 2024-11-03 02:00 EDT
