@@ -101,14 +101,18 @@ class WebOutputFile final : public DescriptorOutput {
 
   bool Write(const char* data, std::size_t size) override {
     while (size > 0) {
-      if (pieces_.empty() || sizes_.back() == kPieceSize) {
-        // Uninitialised: only the bytes written are handed over.
-        pieces_.push_back(std::unique_ptr<char[]>(new char[kPieceSize]));
+      if (pieces_.empty() || sizes_.back() == room_) {
+        // As large as what came before, up to the full size: a small log
+        // takes little memory, a large one few pieces. Uninitialised: only
+        // the bytes written are handed over.
+        room_ = std::min(kPieceSize, std::max(kFirstPieceSize, written_));
+        pieces_.push_back(std::unique_ptr<char[]>(new char[room_]));
         sizes_.push_back(0);
       }
-      const std::size_t n = std::min(size, kPieceSize - sizes_.back());
+      const std::size_t n = std::min(size, room_ - sizes_.back());
       std::memcpy(pieces_.back().get() + sizes_.back(), data, n);
       sizes_.back() += n;
+      written_ += n;
       data += n;
       size -= n;
     }
@@ -120,6 +124,7 @@ class WebOutputFile final : public DescriptorOutput {
   }
 
  private:
+  static constexpr std::size_t kFirstPieceSize = 1 << 16;
   static constexpr std::size_t kPieceSize = 1 << 24;
 
   void HandOver() {
@@ -133,6 +138,8 @@ class WebOutputFile final : public DescriptorOutput {
 
   std::vector<std::unique_ptr<char[]>> pieces_;
   std::vector<std::size_t> sizes_;
+  std::size_t room_ = 0;     // the last piece's size
+  std::size_t written_ = 0;  // in all the pieces
 };
 
 }  // namespace
