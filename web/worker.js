@@ -1,17 +1,47 @@
 // The page's worker: the engine (compiled to WebAssembly, defined just before
 // this script as QuorvelEngine) runs here, so the page stays responsive while
-// a large log converts. The input lives in the engine's memory, in one folder;
-// the converted log and the progress come from the engine through the
-// module's onOutput and onProgress, as it writes and reads.
+// a large log converts. The engine pulls the input from the user's file a
+// block at a time (the module's onRead), reports the progress as it reads
+// (onProgress) and hands over the converted log when it closes it (onOutput).
+// Its folder in memory holds only the files' names.
 'use strict';
 
 const folder = '/convert';
 let engine = null;
 let received = [];
-// The converted log as the engine writes it, a piece per write: a file in
-// memory would be copied whole each time it grows, and again into the
-// download.
-let pieces = [];
+
+// The log being converted, read a block at a time: each read of the file
+// costs a round trip to the browser (blocks of a megabyte took seven times as
+// long as blocks of 32), and a whole log in memory costs as much memory as
+// the log. The engine reads in order, and again from the start when it reads
+// a log twice.
+const inputBlock = 32 << 20;
+let input = null;
+
+function readInput(size, position) {
+  if (!input) return null;
+  const { file, block, start } = input;
+  if (position >= file.size) return new Uint8Array(0);
+  if (position < start || position >= start + block.length) {
+    try {
+      input.block = new Uint8Array(new FileReaderSync().readAsArrayBuffer(
+        file.slice(position, Math.min(file.size, position + inputBlock))));
+    } catch {
+      return null;
+    }
+    input.start = position;
+    if (input.block.length === 0) return null;
+  }
+  const from = position - input.start;
+  return input.block.subarray(from, Math.min(input.block.length, from + size));
+}
+
+// The converted log, made into a Blob from the engine's pieces while they
+// are there: a Blob made here spares the page's thread the copy.
+let output = null;
+function takeOutput(pieces) {
+  output = new Blob(pieces, { type: 'application/octet-stream' });
+}
 
 // Texts are 8-bit: UTF-8 where they are that, else the Windows code page.
 const utf8 = new TextDecoder('utf-8', { fatal: true });
@@ -38,7 +68,9 @@ async function start(wasm) {
   engine = await QuorvelEngine({
     wasmBinary: wasm,
     onText: (kind, bytes) => received.push({ kind, text: decode(bytes), bytes }),
-    onOutput: (bytes) => pieces.push(bytes),
+    onOutput: takeOutput,
+    onRead: readInput,
+    inputSize: () => (input ? input.file.size : 0),
     onProgress: (percent) => postMessage({ type: 'progress', percent }),
     print: () => {},
     printErr: () => {},
@@ -58,16 +90,25 @@ async function start(wasm) {
 }
 
 // A file that cannot be read is not put in the folder: the engine then
-// reports that it cannot open it, after the checks that come first.
+// reports that it cannot open it, after the checks that come first. The
+// folder's file is empty: the engine reads the bytes through readInput. A
+// file deleted since it was chosen has size 0 here, and a part of it reads as
+// no bytes, where the whole file fails: a file of one block is read whole.
 function placeInput(file, name) {
+  input = null;
   if (!file) return;
-  let bytes;
+  const wanted = Math.min(file.size, inputBlock);
+  let block;
   try {
-    bytes = new Uint8Array(new FileReaderSync().readAsArrayBuffer(file));
+    const reader = new FileReaderSync();
+    block = new Uint8Array(reader.readAsArrayBuffer(
+      file.size <= inputBlock ? file : file.slice(0, wanted)));
   } catch {
     return;
   }
-  engine.FS.writeFile(name, bytes, { canOwn: true });
+  if (block.length !== wanted) return;
+  input = { file, block, start: 0 };
+  engine.FS.writeFile(name, new Uint8Array(0));
 }
 
 function withBytes(text, use) {
@@ -91,13 +132,15 @@ function convert({ file, outputName, regionItem, addMobile, countyLineItem }) {
   const inputName = file ? file.name : '';
   clearFolder();
   placeInput(file, inputName);
-  pieces = [];
+  output = null;
   const converted = withBytes(inputName, (input, inputLength) =>
     withBytes(outputName, (output, outputLength) =>
       engine._quorvel_convert(input, inputLength, output, outputLength, regionItem, addMobile,
         countyLineItem)));
+  input = null;
   const texts = takeTexts();
   if (!converted) {
+    output = null;
     clearFolder();
     postMessage({ type: 'refused', error: oneOf(texts, 'refusal') });
     return;
@@ -109,10 +152,9 @@ function convert({ file, outputName, regionItem, addMobile, countyLineItem }) {
     csv: new Blob([texts.find((t) => t.kind === 'reportCsv').bytes], { type: 'text/csv' }),
     csvName: oneOf(texts, 'reportCsvName'),
   };
-  // Made into a Blob here: copying 100 MB into one takes seconds, which the
-  // page's thread must not spend.
-  const log = new Blob(pieces, { type: 'application/octet-stream' });
-  pieces = [];
+  // An empty log is never written to, so has no pieces.
+  const log = output || new Blob([], { type: 'application/octet-stream' });
+  output = null;
   clearFolder();
   postMessage({ type: 'converted', lines, log, report });
 }
