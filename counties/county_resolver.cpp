@@ -12,6 +12,9 @@ namespace {
 
 using County = RegionCounty;
 
+constexpr std::string_view kCountyFieldName = "CNTY";
+constexpr std::string_view kStateFieldName = "STATE";
+
 std::optional<County> SearchState(std::string_view value, const StateCountyTable& table,
                                   std::string_view state) {
   const auto name = SearchCountyTable(value, table, 0, static_cast<int>(table.rowCount) - 1);
@@ -51,57 +54,93 @@ std::string_view LastWord(std::string_view value) {
 
 }  // namespace
 
-std::optional<RegionCounty> FindRegionCounty(std::string_view value, RegionId region) {
-  // The resolver's order: states, Canadian areas and sections come first, and
-  // NAQP has no counties.
-  if (FindStateAbbreviation(value) || FindCanadianArea(value) || region == kNaqp) {
-    return std::nullopt;
+CountyAnswer ClassifyCountyValue(std::string_view value, RegionId region) {
+  if (const auto state = FindStateAbbreviation(value)) {
+    return {CountyAnswerKind::kState, *state, {}};
   }
-  if (region == kPennsylvania && FindSectionState(value)) return std::nullopt;
-  return SearchRegion(value, region);
+  if (FindCanadianArea(value)) return {CountyAnswerKind::kCanadian, {}, {}};
+  if (region == kPennsylvania) {
+    if (const auto state = FindSectionState(value)) {
+      // A section outside the fifty states keeps its own abbreviation.
+      return {CountyAnswerKind::kState, state->empty() ? value : *state, {}};
+    }
+  }
+  if (region == kNaqp) {
+    // NAQP's exchange is a name and a state: the last word may be the state.
+    if (const auto state = FindStateAbbreviation(LastWord(value))) {
+      return {CountyAnswerKind::kState, *state, {}};
+    }
+  } else if (const auto county = SearchRegion(value, region)) {
+    return {CountyAnswerKind::kCounty, county->state, county->name};
+  } else if (region == kMulti && value == "NVCAR") {
+    return {CountyAnswerKind::kIndependentCity, RegionAbbreviation(kNevada), {}};
+  }
+  return {};
+}
+
+void AppendCountyAnswerText(const CountyAnswer& answer, std::string_view value, std::string& text) {
+  switch (answer.kind) {
+    case CountyAnswerKind::kCounty:
+      text.append(answer.state).append(",").append(answer.county);
+      return;
+    case CountyAnswerKind::kState:
+    case CountyAnswerKind::kIndependentCity:
+      text.append(answer.state);
+      return;
+    default:
+      text.append(value);
+      return;
+  }
+}
+
+int ApplyCountyAnswer(CountyAnswerKind kind, std::string_view newValue, AdifField& field,
+                      RegionId region, std::string_view callsign, MessageLog& log) {
+  switch (kind) {
+    case CountyAnswerKind::kCounty:
+      field.value = newValue;
+      field.name = kCountyFieldName;
+      return 1;
+    case CountyAnswerKind::kState:
+      // A state as written stays the bytes read.
+      if (field.value != newValue) field.value = newValue;
+      field.name = kStateFieldName;
+      return 0;
+    case CountyAnswerKind::kCanadian:
+      return 0;
+    case CountyAnswerKind::kIndependentCity: {
+      std::string text(callsign);
+      text.append(" in ").append(field.value).append(" is an independent city.");
+      AddMessage(kWarningList, log, std::move(text));
+      field.value = newValue;
+      field.name = kStateFieldName;
+      return 0;
+    }
+    case CountyAnswerKind::kUnknown:
+      break;
+  }
+  std::string text = "WARNING: ";
+  text.append(callsign).append(" in ").append(field.value).append(" is not a valid ");
+  text.append(RegionName(region)).append(" county abbreviation.");
+  AddMessage(kWarningList, log, std::move(text));
+  return 0;
 }
 
 int ResolveCounty(AdifField& field, RegionId region, std::string_view callsign, MessageLog& log,
                   std::string& text) {
-  const std::string_view value = field.value;
-  if (FindStateAbbreviation(value)) {
-    field.name = "STATE";
-    return 0;
+  const CountyAnswer answer = ClassifyCountyValue(field.value, region);
+  if (answer.kind == CountyAnswerKind::kCanadian || answer.kind == CountyAnswerKind::kUnknown) {
+    // The value stays: nothing to copy.
+    return ApplyCountyAnswer(answer.kind, field.value, field, region, callsign, log);
   }
-  if (FindCanadianArea(value)) return 0;
-  if (region == kPennsylvania) {
-    if (const auto state = FindSectionState(value)) {
-      // A section outside the fifty states keeps its own abbreviation.
-      if (!state->empty()) field.value = *state;
-      field.name = "STATE";
-      return 0;
-    }
-  }
-  if (region == kNaqp) {
-    const std::string_view word = LastWord(value);
-    if (FindStateAbbreviation(word)) {
-      field.value = word;
-      field.name = "STATE";
-      return 0;
-    }
-  } else if (const auto county = SearchRegion(value, region)) {
-    text.assign(county->state).append(",").append(county->name);
-    field.value = text;
-    field.name = "CNTY";
-    return 1;
-  } else if (region == kMulti && value == "NVCAR") {
-    std::string message(callsign);
-    message.append(" in ").append(value).append(" is an independent city.");
-    AddMessage(kWarningList, log, std::move(message));
-    field.value = RegionAbbreviation(kNevada);
-    field.name = "STATE";
-    return 0;
-  }
-  std::string message = "WARNING: ";
-  message.append(callsign).append(" in ").append(value).append(" is not a valid ");
-  message.append(RegionName(region)).append(" county abbreviation.");
-  AddMessage(kWarningList, log, std::move(message));
-  return 0;
+  text.clear();
+  AppendCountyAnswerText(answer, field.value, text);
+  return ApplyCountyAnswer(answer.kind, text, field, region, callsign, log);
+}
+
+std::optional<RegionCounty> FindRegionCounty(std::string_view value, RegionId region) {
+  const CountyAnswer answer = ClassifyCountyValue(value, region);
+  if (answer.kind != CountyAnswerKind::kCounty) return std::nullopt;
+  return RegionCounty{answer.state, answer.county};
 }
 
 }  // namespace quorvel

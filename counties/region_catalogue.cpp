@@ -4,6 +4,12 @@
 
 namespace quorvel {
 
+namespace {
+
+constexpr std::size_t kStateAbbreviationSize = 2;
+
+}  // namespace
+
 std::string_view RegionName(RegionId region) {
   return IsValidRegion(region) ? RegionCatalogue[static_cast<std::size_t>(region)].name
                                : std::string_view{};
@@ -15,6 +21,8 @@ std::string_view RegionAbbreviation(RegionId region) {
 }
 
 std::optional<std::string_view> FindStateAbbreviation(std::string_view text) {
+  // Most values asked about are counties, longer than any state.
+  if (text.size() != kStateAbbreviationSize) return std::nullopt;
   const int row = FindSortedRow(text, RegionCatalogue.data(), kFirstContest, 0, kFirstContest - 1,
                                 [](const RegionRow& r) { return r.abbreviation; });
   if (row < 0) return std::nullopt;
@@ -32,6 +40,15 @@ constexpr bool StatesSorted() {
 }
 static_assert(StatesSorted(),
               "RegionCatalogue: state rows must be in ascending abbreviation order");
+
+// The state lookup rules out every other length at once.
+constexpr bool StatesAllOfOneSize() {
+  for (std::size_t i = 0; i < static_cast<std::size_t>(kFirstContest); ++i) {
+    if (RegionCatalogue[i].abbreviation.size() != kStateAbbreviationSize) return false;
+  }
+  return true;
+}
+static_assert(StatesAllOfOneSize(), "a state abbreviation is not two letters");
 
 // Every offered id is a catalogue row and none is offered twice.
 constexpr bool ChoiceOrderValid() {

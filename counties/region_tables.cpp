@@ -1,5 +1,6 @@
 #include "counties/region_tables.h"
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -73,11 +74,20 @@ static_assert(kAllContestCountyTables[0].region == kMarac &&
 
 }  // namespace
 
+namespace {
+
+// Every lookup of a value asks for its region's table: one step, not a scan.
+constexpr std::array<const StateCountyTable*, kRegionCount> StateTablesByRegion() {
+  std::array<const StateCountyTable*, kRegionCount> tables{};
+  for (const StateTableEntry& entry : kAllStateCountyTables) tables[entry.region] = entry.table;
+  return tables;
+}
+constexpr std::array<const StateCountyTable*, kRegionCount> kStateTableOf = StateTablesByRegion();
+
+}  // namespace
+
 const StateCountyTable* StateCountyTableFor(RegionId region) {
-  for (const StateTableEntry& entry : kAllStateCountyTables) {
-    if (entry.region == region) return entry.table;
-  }
-  return nullptr;
+  return IsValidRegion(region) ? kStateTableOf[static_cast<std::size_t>(region)] : nullptr;
 }
 
 const ContestCountyTable* ContestCountyTableFor(RegionId region) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/ascii.h"
+#include "engine/county_lookup.h"
 #include "engine/county_report.h"
 #include "engine/field_rewriting.h"
 #include "engine/local_time_cache.h"
@@ -36,7 +37,8 @@ class Driver {
         addMobile_(addMobile),
         form_(form),
         log_(log),
-        report_(report) {}
+        report_(report),
+        counties_(region) {}
 
   void Header(std::string_view bytes) { output_.Put(bytes); }
   NameFacts ReadName(std::string_view name) const;
@@ -60,6 +62,7 @@ class Driver {
   long long converted_ = 0;
   OutputTally tally_;
   LocalTimeCache clock_;
+  CountyLookup counties_;  // one answer per distinct value, for the whole run
 };
 
 NameFacts Driver::ReadName(std::string_view name) const {
@@ -90,8 +93,8 @@ void Driver::Tag(const ScannedTag& tag, const NameFacts& facts, bool endsRecord)
 
 void Driver::CompleteRecord() {
   record_.record().startTime = MakeStartTime(time_, clock_);
-  converted_ +=
-      ProcessRecord(output_, region_, addMobile_, form_, record_, tally_, log_, clock_, report_);
+  converted_ += ProcessRecord(output_, region_, addMobile_, form_, record_, tally_, log_, clock_,
+                              counties_, report_);
   if (report_ != nullptr) report_->CountRecordRead();
   record_.Clear();
   recordOpen_ = false;

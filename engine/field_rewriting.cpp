@@ -6,6 +6,7 @@
 
 #include "counties/county_resolver.h"
 #include "engine/ascii.h"
+#include "engine/county_lookup.h"
 #include "engine/county_report.h"
 #include "engine/read_record.h"
 
@@ -41,8 +42,13 @@ bool StartsWithPositiveNumber(std::string_view text) {
 class Rewriter {
  public:
   Rewriter(ReadRecord& record, RegionId region, int addMobile, MessageLog& log,
-           CountyReport* report)
-      : record_(record), region_(region), addMobile_(addMobile), log_(log), report_(report) {}
+           CountyLookup& counties, CountyReport* report)
+      : record_(record),
+        region_(region),
+        addMobile_(addMobile),
+        log_(log),
+        counties_(counties),
+        report_(report) {}
 
   RewriteResult Run();
 
@@ -61,6 +67,7 @@ class Rewriter {
   RegionId region_;
   int addMobile_;
   MessageLog& log_;
+  CountyLookup& counties_;
   CountyReport* report_;
   std::ptrdiff_t callsignIndex_ = -1;
   long long countyCount_ = 0;
@@ -130,7 +137,7 @@ void Rewriter::RewriteCountyField(std::size_t index) {
   RemovePortableSuffix(field.value);
   if (hasComma || Is(field.value, "DX")) return;
   if (SplitCountyLine(index)) return;
-  const int resolved = ResolveCounty(field, region_, Callsign(), log_, record_.record().NewText());
+  const int resolved = counties_.Resolve(field, Callsign(), log_, record_.record());
   countyCount_ += resolved;
   if (report_ != nullptr) report_->NoteResolved(field, resolved, Callsign());
 }
@@ -244,8 +251,8 @@ FieldNameKind ClassifyFieldName(std::string_view name) {
 }
 
 RewriteResult RewriteRecordFields(ReadRecord& record, RegionId region, int addMobile,
-                                  MessageLog& log, CountyReport* report) {
-  return Rewriter(record, region, addMobile, log, report).Run();
+                                  MessageLog& log, CountyLookup& counties, CountyReport* report) {
+  return Rewriter(record, region, addMobile, log, counties, report).Run();
 }
 
 }  // namespace quorvel

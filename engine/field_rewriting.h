@@ -10,8 +10,9 @@
 #include "counties/region_catalogue.h"
 
 namespace quorvel {
+class CountyLookup;
 class CountyReport;
-}
+}  // namespace quorvel
 
 namespace quorvel {
 
@@ -62,9 +63,11 @@ struct RewriteResult {
   std::string_view callsign;
 };
 
-// report, when given, learns what became of every county-bearing value.
+// counties resolves the values, in region; report, when given, learns what
+// became of every county-bearing value.
 class ReadRecord;
 RewriteResult RewriteRecordFields(ReadRecord& record, RegionId region, int addMobile,
-                                  MessageLog& log, CountyReport* report = nullptr);
+                                  MessageLog& log, CountyLookup& counties,
+                                  CountyReport* report = nullptr);
 
 }  // namespace quorvel

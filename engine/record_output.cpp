@@ -177,8 +177,9 @@ long long PlanCountyLine(const ReadRecord& record, CountyLineForm form, CopyStat
 
 long long ProcessRecord(TextWriter& output, RegionId region, int addMobile, CountyLineForm form,
                         ReadRecord& record, OutputTally& tally, MessageLog& log,
-                        LocalTimeCache& clock, CountyReport* report) {
-  const RewriteResult rewritten = RewriteRecordFields(record, region, addMobile, log, report);
+                        LocalTimeCache& clock, CountyLookup& counties, CountyReport* report) {
+  const RewriteResult rewritten =
+      RewriteRecordFields(record, region, addMobile, log, counties, report);
   // Copies clear only names of CNTY fields, so the callsign's text stays put.
   CopyState state{rewritten.countyCount, rewritten.countyCount, rewritten.callsign, {}, {}};
   const long long copies = PlanCountyLine(record, form, state, tally, log);

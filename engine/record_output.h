@@ -6,6 +6,7 @@
 #include "core/message_log.h"
 #include "counties/region_catalogue.h"
 #include "engine/county_line_form.h"
+#include "engine/county_lookup.h"
 #include "engine/local_time_cache.h"
 #include "engine/platform/text_writer.h"
 #include "engine/read_record.h"
@@ -25,10 +26,12 @@ struct OutputTally {
 
 // Rewrites the record's fields, then writes its copies in the given form.
 // Returns the number of counties converted in the record.
-// clock turns the start time into the local date and time of each copy.
-// report, when given, counts the record's values and the counties it carried.
+// clock turns the start time into the local date and time of each copy;
+// counties resolves the county-bearing values, in region. report, when given, counts the record's
+// values and the counties it carried.
 long long ProcessRecord(TextWriter& output, RegionId region, int addMobile, CountyLineForm form,
                         ReadRecord& record, OutputTally& tally, MessageLog& log,
-                        LocalTimeCache& clock, CountyReport* report = nullptr);
+                        LocalTimeCache& clock, CountyLookup& counties,
+                        CountyReport* report = nullptr);
 
 }  // namespace quorvel

@@ -122,6 +122,50 @@ TEST(ResolveCounty, KeepsLongMessagesWhole) {
                 " is not a valid Pennsylvania county abbreviation.");
 }
 
+TEST(ClassifyCountyValue, SaysWhatAValueBecomesAndTheTextItTakes) {
+  using Kind = CountyAnswerKind;
+  struct Case {
+    RegionId region;
+    const char* value;
+    Kind kind;
+    const char* state;
+    const char* county;
+    const char* text;  // the field's value afterwards
+  };
+  const Case cases[] = {
+      {kPennsylvania, "CEN", Kind::kCounty, "PA", "Centre", "PA,Centre"},
+      {kPennsylvania, "PA", Kind::kState, "PA", "", "PA"},
+      {kPennsylvania, "EPA", Kind::kState, "PA", "", "PA"},
+      {kPennsylvania, "MAR", Kind::kState, "MAR", "", "MAR"},
+      {kPennsylvania, "ON", Kind::kCanadian, "", "", "ON"},
+      {kPennsylvania, "ZZZ", Kind::kUnknown, "", "", "ZZZ"},
+      {42, "EPA", Kind::kUnknown, "", "", "EPA"},
+      {kUscqp, "CLAMS", Kind::kCounty, "MS", "Claiborne", "MS,Claiborne"},
+      {kNaqp, "MARY ANN PA", Kind::kState, "PA", "", "PA"},
+      {kNaqp, "JOHN ON", Kind::kUnknown, "", "", "JOHN ON"},
+      {kNaqp, "CEN", Kind::kUnknown, "", "", "CEN"},
+      {kMulti, "TIPP", Kind::kCounty, "IN", "Tippecanoe", "IN,Tippecanoe"},
+      {kMulti, "NVCAR", Kind::kIndependentCity, "NV", "", "NV"},
+      {42, "NVCAR", Kind::kUnknown, "", "", "NVCAR"},
+  };
+  for (const Case& c : cases) {
+    const std::string what = std::string(RegionAbbreviation(c.region)) + " " + c.value;
+    const CountyAnswer answer = ClassifyCountyValue(c.value, c.region);
+    EXPECT_EQ(answer.kind, c.kind) << what;
+    EXPECT_EQ(answer.state, c.state) << what;
+    EXPECT_EQ(answer.county, c.county) << what;
+    std::string text = "<";
+    AppendCountyAnswerText(answer, c.value, text);
+    EXPECT_EQ(text, std::string("<") + c.text) << what;
+    const auto county = FindRegionCounty(c.value, c.region);
+    EXPECT_EQ(county.has_value(), c.kind == Kind::kCounty) << what;
+    if (county) {
+      EXPECT_EQ(county->state, c.state) << what;
+      EXPECT_EQ(county->name, c.county) << what;
+    }
+  }
+}
+
 TEST(CanadianAndSectionLists, AnswerForTheirOwnTable) {
   EXPECT_EQ(FindCanadianArea("NF"), "NL");
   EXPECT_EQ(FindCanadianArea("NFL"), "NL");

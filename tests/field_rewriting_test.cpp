@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "counties/county_resolver.h"
+#include "counties/region_tables.h"
+#include "engine/county_lookup.h"
 #include "tests/test_support.h"
 
 namespace quorvel {
@@ -277,6 +280,79 @@ TEST(FieldRewriting, ANegativeCountReachesTheSummary) {
       ConvertText("<EOH>\n<CNTY:7>PA,York <CNTY:7>PA,York <CNTY:7>PA,York <QTH:3>CEN <EOR>\n", 37);
   EXPECT_EQ(r.listing[0], "Converted -1 Pennsylvania counties.");
   EXPECT_EQ(r.listing[1], "Wrote 1 QSOs to out.adi");
+}
+
+// The memo answers as the resolver on the first meeting of a value, on every
+// later one, and past its cap, where it decides anew each time.
+TEST(CountyLookup, AnswersAsTheResolverAtEveryMeetingAndPastItsCap) {
+  std::vector<std::string> values = {"PA",      "WY",          "ON",        "NFL",
+                                     "EPA",     "MAR",         "VI",        "NVCAR",
+                                     "JOHN MA", "MARY ANN PA", "JOHN ON",   "ZZZ",
+                                     "",        "CEN/BED",     "PA,Centre", std::string(65, 'Q')};
+  ForEachRegionRow(kUscqp, [&](std::string_view key, std::string_view, std::string_view) {
+    values.emplace_back(key);
+  });
+  for (RegionId region = 0; region < kRegionCount; ++region) {
+    const std::size_t firstKey = values.size();
+    ForEachRegionRow(region, [&](std::string_view key, std::string_view, std::string_view) {
+      values.emplace_back(key);
+    });
+    constexpr std::size_t kCap = 300;
+    CountyLookup lookup(region, kCap);
+    for (int meeting = 0; meeting < 2; ++meeting) {
+      for (const std::string& value : values) {
+        AdifField expected{"QTH", value, true};
+        MessageLog expectedLog;
+        std::string text;
+        const int expectedResult = ResolveCounty(expected, region, "W9ABC", expectedLog, text);
+        AdifField field{"QTH", value, true};
+        MessageLog log;
+        QsoRecord texts;
+        const std::string what = std::string(RegionAbbreviation(region)) + " " + value;
+        ASSERT_EQ(lookup.Resolve(field, "W9ABC", log, texts), expectedResult) << what;
+        ASSERT_EQ(field.name, expected.name) << what;
+        ASSERT_EQ(field.value, expected.value) << what;
+        ASSERT_EQ(log.lists, expectedLog.lists) << what;
+      }
+    }
+    EXPECT_EQ(lookup.size(), kCap) << RegionAbbreviation(region);
+    values.resize(firstKey);
+  }
+}
+
+// A log with more distinct values than the memo keeps: every one is still
+// warned about, values met before the memo filled keep their answers, and a
+// county first met after it is still converted.
+TEST(FieldRewriting, MoreDistinctValuesThanTheMemoKeepsStillConvert) {
+  std::string log = "<EOH>\n";
+  std::string expected = "<EOH>\n";
+  Lines messages;
+  const auto add = [&](const std::string& value, const std::string& output) {
+    log += "<CALL:4>K3AB <QTH:" + std::to_string(value.size()) + ">" + value + " <EOR>\n";
+    expected += "<QSO_DATE:8>19700101 <TIME_ON:6>000000 <CALL:4>K3AB " + output + " <EOR>\n\n";
+  };
+  const auto addCentre = [&] { add("cen", "<CNTY:9>PA,Centre\n<STATE:2>PA"); };
+  const auto addJunk = [&](std::size_t i) {
+    const std::string value = "X" + std::to_string(i);
+    add(value, "<QTH:" + std::to_string(value.size()) + ">" + value);
+    messages.push_back("WARNING: K3AB in " + value +
+                       " is not a valid Pennsylvania county abbreviation.");
+  };
+  addCentre();
+  addCentre();
+  const std::size_t junk = CountyLookup::kMostEntries + 20;
+  for (std::size_t i = 0; i < junk; ++i) addJunk(i);
+  addCentre();
+  add("BED", "<CNTY:10>PA,Bedford\n<STATE:2>PA");
+  add("EPA", "<STATE:2>PA");
+  addJunk(junk - 1);
+  addJunk(0);
+  messages.push_back("");
+  messages.insert(messages.begin(), {"Converted 4 Pennsylvania counties.",
+                                     "Wrote " + std::to_string(junk + 7) + " QSOs to out.adi", ""});
+  const auto r = ConvertText(log, kPennsylvania);
+  EXPECT_EQ(WithoutCr(r.output), expected);
+  EXPECT_EQ(r.listing, messages);
 }
 
 TEST(FieldRewriting, CountyFieldNamesMatchExactlyButForCnty) {
