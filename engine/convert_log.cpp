@@ -42,13 +42,21 @@ class Driver {
 
   void Header(std::string_view bytes) { output_.Put(bytes); }
   NameFacts ReadName(std::string_view name) const;
-  void Tag(const ScannedTag& tag, const NameFacts& facts, bool endsRecord);
+  void Tag(const ScannedTag& tag, const NameFacts& facts, bool endsRecord) {
+    recordOpen_ = true;
+    if (facts.date || facts.time) return ReadDateOrTime(tag, facts);
+    record_.Append(AdifField{tag.name, tag.value, tag.hasValue}, tag.text, facts.kind);
+    // Scanning goes on after the end-of-record tag: a second record on the
+    // same line is a QSO too.
+    if (endsRecord) CompleteRecord();
+  }
   void BlockMoving() { record_.KeepTexts(); }
 
   void Finish(const LogScan& scan, std::optional<std::string_view> outputName);
 
  private:
-  void CompleteRecord();
+  [[gnu::noinline]] void ReadDateOrTime(const ScannedTag& tag, const NameFacts& facts);
+  [[gnu::noinline]] void CompleteRecord();
 
   TextWriter& output_;
   RegionId region_;
@@ -73,22 +81,13 @@ NameFacts Driver::ReadName(std::string_view name) const {
   return facts;
 }
 
-void Driver::Tag(const ScannedTag& tag, const NameFacts& facts, bool endsRecord) {
-  recordOpen_ = true;
+// Apart from Tag, so that Tag stays small enough to join the scan's loop.
+void Driver::ReadDateOrTime(const ScannedTag& tag, const NameFacts& facts) {
   if (facts.date) {
     ReadQsoDate(tag.value, time_);
-    return;
+  } else if (!ReadQsoTime(tag.value, tag.declaredLength, time_)) {
+    AddMessage(kErrorList, log_, "Could not parse time " + std::string(tag.value));
   }
-  if (facts.time) {
-    if (!ReadQsoTime(tag.value, tag.declaredLength, time_)) {
-      AddMessage(kErrorList, log_, "Could not parse time " + std::string(tag.value));
-    }
-    return;
-  }
-  record_.Append(AdifField{tag.name, tag.value, tag.hasValue}, tag.text, facts.kind);
-  // Scanning goes on after the end-of-record tag: a second record on the
-  // same line is a QSO too.
-  if (endsRecord) CompleteRecord();
 }
 
 void Driver::CompleteRecord() {
