@@ -52,6 +52,20 @@ inline const char* FindNameEnd(const char* name, const char* end) {
 // How many bytes after a tag's separator ReadShortTag may look at.
 inline constexpr std::size_t kShortTagReach = 24;
 
+// The name of the tag at open, whose name ends at separator; true when that
+// is the whole tag ("<EOR>"), with next after it.
+inline bool ReadNameOfTag(const char* open, const char* separator, ScannedTag& tag,
+                          const char*& next) {
+  tag.name = std::string_view(open + 1, static_cast<std::size_t>(separator - open - 1));
+  if (*separator != '>') return false;
+  tag.value = std::string_view(separator + 1, 0);
+  tag.hasValue = false;
+  tag.declaredLength = 0;
+  tag.text = std::string_view(open, static_cast<std::size_t>(separator + 1 - open));
+  next = separator + 1;
+  return true;
+}
+
 // The tag as nearly every tag of a log is written, a name and '>' or a name,
 // one or two digits, '>' and a value of at most 16 bytes with no '<' and no
 // line feed, read as ReadTagAt below would read it, from the kShortTagReach
@@ -60,15 +74,7 @@ inline bool ReadShortTag(const char* open, const char* separator, ScannedTag& ta
                          const char*& next) {
   using byte_search::MatchingBytes;
   using byte_search::Word;
-  tag.name = std::string_view(open + 1, static_cast<std::size_t>(separator - open - 1));
-  if (*separator == '>') {
-    tag.value = std::string_view(separator + 1, 0);
-    tag.hasValue = false;
-    tag.declaredLength = 0;
-    tag.text = std::string_view(open, static_cast<std::size_t>(separator + 1 - open));
-    next = separator + 1;
-    return true;
-  }
+  if (ReadNameOfTag(open, separator, tag, next)) return true;
   const unsigned first = static_cast<unsigned char>(separator[1]) - '0';
   const unsigned second = static_cast<unsigned char>(separator[2]) - '0';
   std::size_t length = 0;
@@ -115,15 +121,7 @@ enum class TagRead {
 // for every tag of a log.
 inline TagRead ReadTagAt(const char* open, const char* separator, const char* end, bool last,
                          ScannedTag& tag, const char*& next) {
-  tag.name = std::string_view(open + 1, static_cast<std::size_t>(separator - open - 1));
-  if (*separator == '>') {
-    tag.value = std::string_view(separator + 1, 0);
-    tag.hasValue = false;
-    tag.declaredLength = 0;
-    tag.text = std::string_view(open, static_cast<std::size_t>(separator + 1 - open));
-    next = separator + 1;
-    return TagRead::kTag;
-  }
+  if (ReadNameOfTag(open, separator, tag, next)) return TagRead::kTag;
   // One or two plain digits and '>', as nearly every tag has, are read
   // here; anything else as atoi would.
   const char* close = separator + 1;
