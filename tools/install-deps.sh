@@ -70,13 +70,27 @@ cost() {
   esac
 }
 
+dpkg_installed() { [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]; }
+
+# wine32's loader is a 32-bit program. A machine whose kernel runs no 32-bit
+# programs cannot start it ("Exec format error", status 126), and while it is
+# installed wine starts no 64-bit program either: there it counts as missing,
+# and is removed again after an install.
+wine32_loader=${QUORVEL_WINE32_LOADER:-/usr/lib/wine/wine}
+wine32_runs() {
+  local status=0
+  "$wine32_loader" --version >/dev/null 2>&1 || status=$?
+  [ "$status" -ne 126 ]
+}
+
 installed() {
   # Node.js may come from elsewhere, with npm built in: the commands count.
   case "$1" in
     nodejs) command -v node >/dev/null 2>&1 && return 0 ;;
     npm) command -v npm >/dev/null 2>&1 && return 0 ;;
+    wine32:i386) dpkg_installed "$1" && wine32_runs; return ;;
   esac
-  [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
+  dpkg_installed "$1"
 }
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -218,6 +232,11 @@ if ! apt_install "${missing[@]}"; then
       installed "$package" || apt_install "$package" || true
     done
   fi
+fi
+if dpkg_installed wine32:i386 && ! wine32_runs; then
+  echo "tools/install-deps.sh: this machine runs no 32-bit programs, so wine32:i386 cannot" \
+    "start, and beside it wine starts no 64-bit program either: removing it" >&2
+  "${as_root[@]}" apt-get remove -y wine32:i386 || true
 fi
 install_web_driver
 summary
