@@ -165,10 +165,19 @@ TEST(QsoTime, FormatsWithTheCacheAsWithoutIt) {
     std::int64_t seconds;
     const char* shown;
   };
+#ifdef _WIN32
+  // The Windows C runtime reads no local time before 1970 or after 3000:
+  // these moments are read as UTC there.
+  const Case cases[] = {{253402318799, "100000101 045959"},
+                        {253402318800, "100000101 050000"},
+                        {-62198755200 + 5 * 3600, "-00010101 050000"},
+                        {-1, "19691231 235959"}};
+#else
   const Case cases[] = {{253402318799, "99991231 235959"},
                         {253402318800, "100000101 000000"},
                         {-62198755200 + 5 * 3600, "-00010101 000000"},
                         {-1, "19691231 185959"}};
+#endif
   for (const Case& c : cases) {
     const QsoDateTime t = FormatStartTime(c.seconds, cache);
     EXPECT_EQ(std::string(t.date, t.dateLength) + " " + std::string(t.time, 6), c.shown);
